@@ -1,0 +1,48 @@
+// A growable table that allocates in whole blocks of 1000 elements. Elements
+// never move once appended, so a million appends cost a thousand allocations
+// and no copying. Capacity() reports 1000, 2000, ... as the blocks are added.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace halvane {
+
+template <class T>
+class BlockTable {
+ public:
+  static constexpr std::size_t kBlock = 1000;
+
+  // Appends a value-initialised (zero-filled) element and returns it.
+  // Throws std::bad_alloc when memory runs out; the table is unchanged then.
+  T& Append() {
+    if (count_ == blocks_.size() * kBlock) {
+      blocks_.reserve(blocks_.size() + 1);
+      blocks_.push_back(std::make_unique<T[]>(kBlock));
+    }
+    T& slot = blocks_[count_ / kBlock][count_ % kBlock];
+    ++count_;
+    return slot;
+  }
+
+  std::size_t Count() const { return count_; }
+  std::size_t Capacity() const { return blocks_.size() * kBlock; }
+  T& operator[](std::size_t i) { return blocks_[i / kBlock][i % kBlock]; }
+  const T& operator[](std::size_t i) const {
+    return blocks_[i / kBlock][i % kBlock];
+  }
+
+  // Drops every element and releases the storage.
+  void Clear() {
+    blocks_.clear();
+    blocks_.shrink_to_fit();
+    count_ = 0;
+  }
+
+ private:
+  std::vector<std::unique_ptr<T[]>> blocks_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace halvane

@@ -1,0 +1,15 @@
+// Reads JWC_TEMP.TXT into the exchange data model.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace halvane {
+
+// Reads the whole file line by line. False when the file does not exist or
+// opening or reading failed; what was read before a failure stays stored.
+bool ReadExchangeFile(const std::filesystem::path& path);
+// Splits one line (without its line break) and stores what it says.
+void ParseExchangeLine(std::string_view line);
+
+}  // namespace halvane

@@ -1,0 +1,15 @@
+// The output line buffer and its write-back to JWC_TEMP.TXT.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace halvane {
+
+// Appends one line; text beyond 255 bytes is cut.
+void PutLine(std::string_view text);
+// Writes the buffer with CR LF line ends, a text command joined with its
+// text, or the single line "hq" when the buffer is empty.
+bool WriteOutputFile(const std::filesystem::path& path);
+
+}  // namespace halvane

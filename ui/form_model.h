@@ -1,0 +1,117 @@
+// The dialog's state as plain data, and the few things the dialog asks of the
+// window toolkit. The OK command, the settings file and the run sequence work
+// on this model only; the Win32 dialog copies it to and from its controls,
+// and tests drive it through a fake toolkit.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace halvane {
+
+// Every control of the dialog, in tab order, then the status label.
+enum class ControlId {
+  ComboBox1,
+  ComboBox2,
+  Edit7,
+  Edit8,
+  Edit1,
+  ComboBox3,
+  Edit2,
+  Edit3,
+  ComboBox4,
+  ComboBox5,
+  RadioGroup1,
+  RadioGroup2,
+  CheckBox1,
+  CheckBox2,
+  CheckBox3,
+  CheckBox4,
+  Edit4,
+  Edit5,
+  Edit6,
+  Edit9,
+  Button1,
+  Button2,
+  Memo1,
+  LabelA1,
+};
+
+const char* ControlName(ControlId id);  // "ComboBox3"
+
+// All texts are Shift-JIS bytes.
+struct ListControl {
+  std::vector<std::string> Items;
+  int ItemIndex = -1;  // -1: no selection
+};
+
+struct EditControl {
+  std::string Text;
+  int MaxLength = 0;  // in Shift-JIS bytes
+  bool ImeOff = true;
+};
+
+struct RadioControl {
+  std::string Caption;
+  std::vector<std::string> Items;
+  int ItemIndex = -1;
+};
+
+struct CheckControl {
+  std::string Caption;
+  bool Checked = false;
+};
+
+// What the form needs from the window toolkit.
+class FormToolkit {
+ public:
+  virtual ~FormToolkit() = default;
+  virtual void SetFocus(ControlId control) = 0;
+  // Modal message box with a single OK button; text in Shift-JIS.
+  virtual void ShowMessage(std::string_view text) = 0;
+  // Paints the status label with the form's LabelA1 caption at once.
+  virtual void RepaintStatus() = 0;
+  // Closes the dialog; the toolkit then runs FormClose.
+  virtual void Close() = 0;
+  virtual void GetPosition(int& left, int& top) = 0;
+  virtual void MoveTo(int left, int top) = 0;
+  // Full path of the running program, from which the program folder is taken.
+  virtual std::filesystem::path ExecutablePath() = 0;
+};
+
+class TForm1 {
+ public:
+  // Every control with the initial values of the form resource.
+  TForm1();
+
+  void SetToolkit(FormToolkit* toolkit) { toolkit_ = toolkit; }
+  FormToolkit& Toolkit() { return *toolkit_; }
+
+  // Event handlers.
+  void FormShow();
+  void FormClose();
+  void Button1Click();  // OK
+  void Button2Click();  // Cancel
+
+  void LoadSettings(const std::filesystem::path& path);
+  void SaveSettings(const std::filesystem::path& path);
+
+  // Controls.
+  ListControl ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5;
+  EditControl Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9;
+  RadioControl RadioGroup1, RadioGroup2;
+  CheckControl CheckBox1, CheckBox2, CheckBox3, CheckBox4;
+  std::string LabelA1;  // status label caption
+
+  int SavedLeft = 100;
+  int SavedTop = 100;
+  // The executable's folder with a trailing delimiter; set by FormShow.
+  std::filesystem::path ProgramFolder;
+
+ private:
+  FormToolkit* toolkit_ = nullptr;
+};
+
+}  // namespace halvane
