@@ -1,0 +1,28 @@
+// Decimal digits of a double rounded to a number of significant digits,
+// halves away from zero, decided on the exact value of the double.
+#pragma once
+
+namespace halvane {
+
+inline constexpr int kMaxSignificantDigits = 18;
+
+// value = 0.d1 d2 ... dn x 10^exponent; trailing zeros are dropped and
+// count == 0 means zero (exponent is then 0).
+struct DecimalDigits {
+  char digits[kMaxSignificantDigits + 1];
+  int count;
+  int exponent;
+};
+
+// `magnitude` must be finite and not negative; `significant` is clamped to
+// 1..kMaxSignificantDigits.
+DecimalDigits RoundSignificant(double magnitude, int significant);
+// The same from the full decimal expansion every time: the slow path that
+// RoundSignificant falls back on when its short expansion cannot decide.
+DecimalDigits RoundSignificantExact(double magnitude, int significant);
+
+// Keeps the first `keep` digits (any number, also 0 or less), rounding half
+// away from zero on the digits held.
+void RoundAtDigit(DecimalDigits& d, int keep);
+
+}  // namespace halvane
