@@ -1,0 +1,104 @@
+#include "dimension/dimension_geometry.h"
+
+#include <cmath>
+
+#include "exchange/attribute_writers.h"
+#include "exchange/entity_writers.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr double kTolerance = 1e-10;
+constexpr long double kPi = 3.1415926535897932385L;
+
+Point IntoFrame(Point q, Point origin, double angle) {
+  return RotatePoint(q, origin, -angle);
+}
+
+Point OutOfFrame(Point q, Point origin, double angle) {
+  return RotatePoint(q, origin, angle);
+}
+
+}  // namespace
+
+DimensionLine MakeDimensionLine(Point p1, Point p2, Point p3, double angle) {
+  DimensionLine line;
+  line.B1 = IntoFrame(p3, p1, angle).y;
+  line.D1 = OutOfFrame({p1.x, line.B1}, p1, angle);
+  line.B2 = IntoFrame(p3, p2, angle).y;
+  line.D2 = OutOfFrame({p2.x, line.B2}, p2, angle);
+  line.Length = Distance(line.D1.x, line.D1.y, line.D2.x, line.D2.y);
+  return line;
+}
+
+Segment MakeExtensionLine(Point p, double line_height, double angle, double gap,
+                          double overshoot) {
+  // A line level with the point counts as above it.
+  const double s = line_height >= p.y ? 1 : -1;
+  return {OutOfFrame({p.x, p.y + s * gap}, p, angle),
+          OutOfFrame({p.x, line_height + s * overshoot}, p, angle)};
+}
+
+ValuePlacement PlaceValueAlongLine(Point p1, Point p2, Point p4, double angle,
+                                   double width) {
+  const double x1 = p1.x;
+  const double x2 = IntoFrame(p2, p1, angle).x;
+  const double x4 = IntoFrame(p4, p1, angle).x;
+  ValuePlacement placement;
+  if (x1 < x2) {
+    if (x4 <= x1 + kTolerance) {
+      placement = {ValueSide::BeyondStart, (x1 - x4) + width, -width / 2};
+    }
+    if (x4 >= x2 - kTolerance) {
+      placement = {ValueSide::BeyondEnd, (x4 - x2) + width, width / 2};
+    }
+  } else {
+    if (x4 >= x1 - kTolerance) {
+      placement = {ValueSide::BeyondStart, (x4 - x1) + width, width / 2};
+    }
+    if (x4 <= x2 + kTolerance) {
+      placement = {ValueSide::BeyondEnd, (x2 - x4) + width, -width / 2};
+    }
+  }
+  return placement;
+}
+
+bool MarkersReversed(double start_depth, double end_depth, double length,
+                     ValueSide side) {
+  return start_depth + end_depth > length || side != ValueSide::Between;
+}
+
+double EndAngle(Point end, Point other, bool reversed) {
+  double angle = DirectionDeg(end.x - other.x, end.y - other.y);
+  if (reversed) angle += 180;
+  if (angle >= 360) angle -= 360;
+  return angle;
+}
+
+std::optional<Segment> MakeRunLine(Point end, double end_angle,
+                                   bool value_beyond_this_end, double value_run,
+                                   double reverse_overshoot) {
+  double length;
+  if (value_beyond_this_end) {
+    length = value_run;
+  } else if (reverse_overshoot > kTolerance) {
+    length = reverse_overshoot;
+  } else {
+    return std::nullopt;
+  }
+  return Segment{end, PointAlong(end, length, end_angle + 180)};
+}
+
+void WriteSegment(const Segment& segment) {
+  PutZFlags(4);
+  PutSegment(segment.From.x, segment.From.y, segment.To.x, segment.To.y);
+}
+
+Point PointAlong(Point from, double length, double degrees) {
+  const long double t = static_cast<long double>(degrees) / 180 * kPi;
+  return {static_cast<double>(from.x + length * std::cos(t)),
+          static_cast<double>(from.y + length * std::sin(t))};
+}
+
+}  // namespace halvane

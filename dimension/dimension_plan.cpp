@@ -1,0 +1,107 @@
+#include "dimension/dimension_plan.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "util/sjis_text.h"
+
+namespace halvane {
+
+namespace {
+
+bool Finite(std::initializer_list<double> values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+bool Finite(Point p) { return Finite({p.x, p.y}); }
+bool Finite(const Segment& s) { return Finite(s.From) && Finite(s.To); }
+bool Finite(const std::optional<Segment>& s) { return !s || Finite(*s); }
+
+bool Finite(const EndMarker& m) {
+  return Finite(m.At) && Finite(m.Wing1) && Finite(m.Wing2) &&
+         Finite({m.Size, m.Angle});
+}
+
+bool Finite(const DimensionPlan& plan, const ExchangeData& data) {
+  return Finite(plan.Line.D1) && Finite(plan.Line.D2) &&
+         Finite(plan.Extension1) && Finite(plan.Extension2) &&
+         Finite({plan.Frame.W, plan.Frame.H, plan.Frame.D}) &&
+         Finite(plan.Label.Position) && Finite(plan.Label.Direction) &&
+         Finite(plan.Run1) && Finite(plan.Run2) && Finite(plan.StartMark) &&
+         Finite(plan.EndMark) &&
+         Finite({data.HostFreeW, data.HostFreeH, data.HostFreeD});
+}
+
+}  // namespace
+
+double DrawingScale(const ExchangeData& data) {
+  // The reader only stores groups 0..F; anything else wraps like its digit.
+  return data.GroupScale[static_cast<uint32_t>(data.HostGroup) % 16];
+}
+
+std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
+                                           const DimensionOptions& options,
+                                           const ExchangeData& data) {
+  const double angle = data.DrawingAngle;
+  const double scale = DrawingScale(data);
+  DimensionPlan plan;
+  plan.Line = MakeDimensionLine(points.P1, points.P2, points.P3, angle);
+  const double length = plan.Line.Length;
+  if (!(std::fabs(length) >= 1e-10) || !std::isfinite(length)) {
+    return std::nullopt;
+  }
+
+  plan.Extension1 =
+      MakeExtensionLine(points.P1, plan.Line.B1, angle, options.ExtensionGap,
+                        options.ExtensionOvershoot);
+  plan.Extension2 =
+      MakeExtensionLine(points.P2, plan.Line.B2, angle, options.ExtensionGap,
+                        options.ExtensionOvershoot);
+
+  plan.Frame = ChooseTextFrame(options.TextTypeChoice, data);
+  std::string text = BuildValueText(length, options);
+  if (text.size() > kMaxValueTextBytes) return std::nullopt;
+  const double width = TextLength(text, plan.Frame.W, plan.Frame.D) * scale;
+  const ValuePlacement placement =
+      PlaceValueAlongLine(points.P1, points.P2, points.P4, angle, width);
+  plan.Label =
+      PlaceValueLabel(std::move(text), points.P1, points.P3, points.P4, angle,
+                      width, placement.Shift, options.ValueDistance);
+
+  const MarkerStyle style{options.ArrowLength, options.ArrowAngle,
+                          options.MarkerScale, scale};
+  plan.Reversed = MarkersReversed(MarkerDepth(options.StartKind, style),
+                                  MarkerDepth(options.EndKind, style),
+                                  plan.Line.Length, placement.Side);
+  const Point d1 = plan.Line.D1;
+  const Point d2 = plan.Line.D2;
+  const double angle1 = EndAngle(d1, d2, plan.Reversed);
+  const double angle2 = EndAngle(d2, d1, plan.Reversed);
+  if (plan.Reversed) {
+    plan.Run1 =
+        MakeRunLine(d1, angle1, placement.Side == ValueSide::BeyondStart,
+                    placement.Run, options.ReverseOvershoot);
+    plan.Run2 = MakeRunLine(d2, angle2, placement.Side == ValueSide::BeyondEnd,
+                            placement.Run, options.ReverseOvershoot);
+  }
+  plan.StartMark = MakeEndMarker(options.StartKind, d1, angle1, style);
+  plan.EndMark = MakeEndMarker(options.EndKind, d2, angle2, style);
+
+  if (!Finite(plan, data)) return std::nullopt;
+  return plan;
+}
+
+void WriteDimension(const DimensionPlan& plan, bool as_figure) {
+  WriteSegment(plan.Extension1);
+  WriteSegment(plan.Extension2);
+  WriteLineAndValue(plan.Line, plan.Frame, plan.Label, as_figure);
+  if (plan.Run1) WriteSegment(*plan.Run1);
+  WriteEndMarker(plan.StartMark);
+  if (plan.Run2) WriteSegment(*plan.Run2);
+  WriteEndMarker(plan.EndMark);
+}
+
+}  // namespace halvane

@@ -1,0 +1,49 @@
+// Everything one dimension writes, worked out before anything is written, so
+// that a dimension that cannot be drawn leaves no line behind.
+#pragma once
+
+#include <optional>
+
+#include "dimension/dimension_geometry.h"
+#include "dimension/dimension_options.h"
+#include "dimension/end_markers.h"
+#include "dimension/value_text.h"
+#include "exchange/exchange_data.h"
+
+namespace halvane {
+
+struct DimensionPoints {
+  Point P1;  // first measured point, the start
+  Point P2;  // second measured point, the end
+  Point P3;  // the dimension line passes through it
+  Point P4;  // the value point
+};
+
+struct DimensionPlan {
+  DimensionLine Line;
+  Segment Extension1, Extension2;
+  TextFrame Frame;
+  ValueLabel Label;
+  bool Reversed = false;
+  std::optional<Segment> Run1, Run2;
+  EndMarker StartMark, EndMark;
+};
+
+// The scale of the host's layer group: drawing units per paper mm.
+double DrawingScale(const ExchangeData& data);
+
+// The longest value text that one output line holds whole.
+inline constexpr std::size_t kMaxValueTextBytes = 255;
+
+// `options` carry the four distances already in drawing units. Nothing when
+// the dimension has no length (below 1e-10) or cannot be written: a length or
+// any coordinate beyond the double range, or a value text too long for a line.
+std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
+                                           const DimensionOptions& options,
+                                           const ExchangeData& data);
+
+// The extension lines, the dimension line with its value, then at each end
+// the run line (when due) and the marker.
+void WriteDimension(const DimensionPlan& plan, bool as_figure);
+
+}  // namespace halvane

@@ -1,0 +1,75 @@
+#include "dimension/end_markers.h"
+
+#include <cmath>
+
+#include "dimension/dimension_geometry.h"
+#include "exchange/attribute_writers.h"
+#include "exchange/entity_writers.h"
+
+namespace halvane {
+
+namespace {
+
+// Depth of a glyph at marker scale 1, in paper mm.
+long double GlyphDepth(int kind) {
+  switch (kind) {
+    case 1:
+    case 6:
+    case 9:
+    case 11:
+      return 7.5L;
+    case 8:
+    case 10:
+      return 1.25L * std::sqrt(2.0L);
+    default:
+      return 1.25L;
+  }
+}
+
+}  // namespace
+
+double MarkerDepth(int kind, const MarkerStyle& style) {
+  long double depth;
+  if (kind == kLineArrow) {
+    depth = PointAlong({0, 0}, style.ArrowLength, style.ArrowAngle).x;
+  } else {
+    depth = GlyphDepth(kind) * style.MarkerScale;
+  }
+  return static_cast<double>(depth * style.DrawingScale);
+}
+
+EndMarker MakeEndMarker(int kind, Point end, double end_angle,
+                        const MarkerStyle& style) {
+  EndMarker marker;
+  marker.Kind = kind;
+  marker.At = end;
+  if (kind == kLineArrow) {
+    const double r = style.ArrowLength * style.DrawingScale;
+    marker.Wing1 = PointAlong(end, r, end_angle + 180 + style.ArrowAngle);
+    marker.Wing2 = PointAlong(end, r, end_angle + 180 - style.ArrowAngle);
+  } else {
+    // The glyph's size goes out as the bare marker scale.
+    marker.Size = style.MarkerScale;
+    marker.Angle = end_angle;
+  }
+  return marker;
+}
+
+void WriteEndMarker(const EndMarker& marker) {
+  if (marker.Kind == kLineArrow) {
+    PutZFlags(4);
+    PutSegment(marker.At.x, marker.At.y, marker.Wing1.x, marker.Wing1.y);
+    PutZFlags(4);
+    PutSegment(marker.At.x, marker.At.y, marker.Wing2.x, marker.Wing2.y);
+  } else {
+    PutZFlags(4);
+    PutPoint(marker.Kind, marker.At.x, marker.At.y, marker.Size, marker.Angle);
+  }
+}
+
+void PutEndMarker(int kind, Point end, double end_angle,
+                  const MarkerStyle& style) {
+  WriteEndMarker(MakeEndMarker(kind, end, end_angle, style));
+}
+
+}  // namespace halvane

@@ -1,0 +1,41 @@
+// The markers at the two ends of the dimension line: line arrows drawn as two
+// wings, or glyphs that the host draws from a point code.
+#pragma once
+
+#include "util/geometry.h"
+
+namespace halvane {
+
+inline constexpr int kLineArrow = 0;
+inline constexpr int kLastMarkerKind = 11;
+
+struct MarkerStyle {
+  double ArrowLength = 3;  // paper mm
+  double ArrowAngle = 15;  // degrees
+  double MarkerScale = 1;  // glyphs only
+  double DrawingScale = 1;
+};
+
+// What one end marker writes: two wings from the end point, or one point.
+struct EndMarker {
+  int Kind = kLineArrow;
+  Point At;
+  Point Wing1, Wing2;  // line arrow
+  double Size = 1;     // glyph
+  double Angle = 0;    // glyph, degrees
+};
+
+// How far the marker reaches along the dimension line, in drawing units.
+// Negative for a line arrow wider than a right angle.
+double MarkerDepth(int kind, const MarkerStyle& style);
+
+// The marker of `kind` at `end`, `end_angle` in degrees (pointing outward
+// unless the markers are reversed).
+EndMarker MakeEndMarker(int kind, Point end, double end_angle,
+                        const MarkerStyle& style);
+// "z3" and a wing, "z3" and a wing; or "z3" and the point line.
+void WriteEndMarker(const EndMarker& marker);
+void PutEndMarker(int kind, Point end, double end_angle,
+                  const MarkerStyle& style);
+
+}  // namespace halvane

@@ -1,0 +1,50 @@
+// The dimension value: its text frame, its text, its angle and position, and
+// the output of the dimension line with the value.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "dimension/dimension_geometry.h"
+#include "dimension/dimension_options.h"
+#include "exchange/exchange_data.h"
+
+namespace halvane {
+
+struct TextFrame {
+  int32_t Type = 1;            // 0: free size
+  double W = 3, H = 3, D = 0;  // paper mm
+  int32_t Color = 2;
+};
+
+// Choice 0 is the host's current text type; 1..10 name a text type.
+TextFrame ChooseTextFrame(int choice, const ExchangeData& data);
+
+// prefix + number + unit sign + suffix, for a length in drawing units.
+std::string BuildValueText(double length, const DimensionOptions& options);
+// The number alone: unit, rounding, precision, trailing zeros, separators,
+// full width.
+std::string FormatValueNumber(double length, const DimensionOptions& options);
+
+// The value's angle in degrees, chosen so the value never reads upside down.
+double ValueTextAngle(double drawing_angle);
+
+struct ValueLabel {
+  std::string Text;
+  Point Position;  // insertion point
+  Point Direction;
+};
+
+// Places a value of drawn width `width` (drawing units) at the value point
+// p4, shifted along the line by `shift`, `distance` above the line through
+// p3, in P1's frame.
+ValueLabel PlaceValueLabel(std::string text, Point p1, Point p3, Point p4,
+                           double drawing_angle, double width, double shift,
+                           double distance);
+
+// The dimension line and its value, as a segment and a text or as one
+// dimension figure.
+void WriteLineAndValue(const DimensionLine& line, const TextFrame& frame,
+                       const ValueLabel& label, bool as_figure);
+
+}  // namespace halvane
