@@ -1,0 +1,57 @@
+#include <windows.h>
+
+#include "tools/host_standin/text_encoding.h"
+
+namespace halvane {
+namespace {
+
+std::wstring ToWide(UINT code_page, DWORD flags, std::string_view text,
+                    bool& ok) {
+  ok = true;
+  if (text.empty()) return {};
+  int n = MultiByteToWideChar(code_page, flags, text.data(),
+                              static_cast<int>(text.size()), nullptr, 0);
+  if (n <= 0) {
+    ok = false;
+    return {};
+  }
+  std::wstring wide(n, L'\0');
+  MultiByteToWideChar(code_page, flags, text.data(),
+                      static_cast<int>(text.size()), wide.data(), n);
+  return wide;
+}
+
+}  // namespace
+
+std::string SjisToUtf8(std::string_view sjis) {
+  bool ok = false;
+  std::wstring wide = ToWide(932, 0, sjis, ok);
+  if (wide.empty()) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(),
+                              static_cast<int>(wide.size()), nullptr, 0,
+                              nullptr, nullptr);
+  std::string out(n > 0 ? n : 0, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                      out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+bool Utf8ToSjis(std::string_view utf8, std::string& sjis) {
+  sjis.clear();
+  bool ok = false;
+  std::wstring wide = ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, ok);
+  if (!ok) return false;
+  if (wide.empty()) return true;
+  BOOL lossy = FALSE;
+  int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(),
+                              static_cast<int>(wide.size()), nullptr, 0,
+                              nullptr, &lossy);
+  if (n <= 0 || lossy) return false;
+  sjis.assign(n, '\0');
+  WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(),
+                      static_cast<int>(wide.size()), sjis.data(), n, nullptr,
+                      nullptr);
+  return true;
+}
+
+}  // namespace halvane
