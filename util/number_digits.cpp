@@ -60,6 +60,15 @@ DecimalDigits Finish(const Scientific& s, int significant, bool round_up) {
   return d;
 }
 
+void CutAt(DecimalDigits& d, int keep, bool rounding) {
+  if (keep >= d.count) return;
+  if (keep < 0) {
+    d = DecimalDigits{};
+    return;
+  }
+  Cut(d, keep, rounding && d.digits[keep] >= '5');
+}
+
 int ClampSignificant(int significant) {
   return std::clamp(significant, 1, kMaxSignificantDigits);
 }
@@ -95,13 +104,18 @@ DecimalDigits RoundSignificant(double magnitude, int significant) {
   return Finish(s, significant, first >= '5');
 }
 
-void RoundAtDigit(DecimalDigits& d, int keep) {
-  if (keep >= d.count) return;
-  if (keep < 0) {
-    d = DecimalDigits{};
-    return;
-  }
-  Cut(d, keep, d.digits[keep] >= '5');
+void RoundAtDigit(DecimalDigits& d, int keep) { CutAt(d, keep, true); }
+
+void TruncateAtDigit(DecimalDigits& d, int keep) { CutAt(d, keep, false); }
+
+double DigitsToDouble(const DecimalDigits& d) {
+  char text[kMaxSignificantDigits + 16] = {'0', '.'};
+  char* p = std::copy(d.digits, d.digits + d.count, text + 2);
+  *p++ = 'e';
+  p = std::to_chars(p, text + sizeof text, d.exponent).ptr;
+  double value = 0;
+  std::from_chars(text, p, value);
+  return value;
 }
 
 }  // namespace halvane

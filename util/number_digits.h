@@ -24,5 +24,9 @@ DecimalDigits RoundSignificantExact(double magnitude, int significant);
 // Keeps the first `keep` digits (any number, also 0 or less), rounding half
 // away from zero on the digits held.
 void RoundAtDigit(DecimalDigits& d, int keep);
+// The same, dropping the digits after `keep`.
+void TruncateAtDigit(DecimalDigits& d, int keep);
+// The nearest double to the digits.
+double DigitsToDouble(const DecimalDigits& d);
 
 }  // namespace halvane

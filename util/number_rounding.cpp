@@ -1,18 +1,35 @@
 #include <cmath>
 
+#include "util/number_digits.h"
 #include "util/numbers.h"
 
 namespace halvane {
+namespace {
+
+// Truncation cuts the value as it reads in 15 significant digits, the
+// precision every number is written with. Cutting the binary value would
+// turn 0.3 (stored as 0.29999999999999998...) into 0.2 with one place.
+double TruncateDecimal(int places, long double magnitude) {
+  DecimalDigits d = RoundSignificant(static_cast<double>(magnitude), 15);
+  TruncateAtDigit(d, d.exponent + places);
+  return DigitsToDouble(d);
+}
+
+}  // namespace
 
 double RoundValue(int places, int mode, double value) {
+  if (places < 1 || places > 13) places = 0;
   long double factor = 1;
-  if (places >= 1 && places <= 13) {
-    for (int i = 0; i < places; ++i) factor *= 10;
+  for (int i = 0; i < places; ++i) factor *= 10;
+  long double a = std::fabs(static_cast<long double>(value));
+  double rounded = 0;
+  if (mode == 0 && std::isfinite(a)) {
+    rounded = TruncateDecimal(places, a);
+  } else {
+    long double nudge = mode == 1 ? 0.9L : 0.5L;
+    rounded = static_cast<double>(std::trunc(a * factor + nudge) / factor);
   }
-  long double scaled = std::fabs(static_cast<long double>(value)) * factor;
-  long double nudge = mode == 0 ? 0.0L : mode == 1 ? 0.9L : 0.5L;
-  long double rounded = std::trunc(scaled + nudge) / factor;
-  return static_cast<double>(value < 0 ? -rounded : rounded);
+  return value < 0 ? -rounded : rounded;
 }
 
 double RoundOffNoise(double value) {
