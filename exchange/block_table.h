@@ -17,13 +17,19 @@ class BlockTable {
   // Appends a value-initialised (zero-filled) element and returns it.
   // Throws std::bad_alloc when memory runs out; the table is unchanged then.
   T& Append() {
+    ReserveNext();
+    T& slot = blocks_[count_ / kBlock][count_ % kBlock];
+    ++count_;
+    return slot;
+  }
+
+  // Makes sure the next Append() allocates nothing and cannot throw, so that
+  // two tables can be appended to together or not at all.
+  void ReserveNext() {
     if (count_ == blocks_.size() * kBlock) {
       blocks_.reserve(blocks_.size() + 1);
       blocks_.push_back(std::make_unique<T[]>(kBlock));
     }
-    T& slot = blocks_[count_ / kBlock][count_ % kBlock];
-    ++count_;
-    return slot;
   }
 
   std::size_t Count() const { return count_; }

@@ -1,0 +1,86 @@
+#include "exchange/exchange_reader.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "exchange/file_access.h"
+#include "exchange/line_rows.h"
+#include "exchange/line_splitter.h"
+
+namespace halvane {
+namespace {
+
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+constexpr char kEndOfFile = 0x1A;
+
+LineSplitter& Splitter() {
+  static LineSplitter splitter;
+  return splitter;
+}
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Reads the open file in large chunks; lines go to the splitter piece by
+// piece, so no line is ever copied whole. False on a read error.
+bool ReadLines(std::FILE* file) {
+  std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
+  LineSplitter& splitter = Splitter();
+  splitter.Begin(true);
+  bool lineOpen = false;
+  for (;;) {
+    const std::size_t got = std::fread(chunk.get(), 1, kChunkBytes, file);
+    if (got == 0) {
+      if (std::ferror(file)) return false;
+      break;
+    }
+    const char* p = chunk.get();
+    const char* end = p + got;
+    const void* stop = std::memchr(p, kEndOfFile, got);
+    if (stop != nullptr) end = static_cast<const char*>(stop);
+    while (p < end) {
+      const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+      if (lf == nullptr) {
+        splitter.Feed(p, end);
+        lineOpen = true;
+        break;
+      }
+      const char* lineEnd = static_cast<const char*>(lf);
+      splitter.Feed(p, lineEnd);
+      StoreLine(splitter.Finish());
+      splitter.Begin(true);
+      lineOpen = false;
+      p = lineEnd + 1;
+    }
+    if (stop != nullptr) break;
+  }
+  if (lineOpen) StoreLine(splitter.Finish());
+  return true;
+}
+
+}  // namespace
+
+bool ReadExchangeFile(const std::filesystem::path& path) {
+  if (!RegularFileExists(path)) return false;
+  FileHandle file(OpenFile(path, "rb"));
+  if (!file) return false;
+  try {
+    if (!ReadLines(file.get())) return false;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return std::fclose(file.release()) == 0;
+}
+
+void ParseExchangeLine(std::string_view line) {
+  LineSplitter& splitter = Splitter();
+  splitter.Begin(false);
+  splitter.Feed(line.data(), line.data() + line.size());
+  StoreLine(splitter.Finish());
+}
+
+}  // namespace halvane

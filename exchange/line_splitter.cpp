@@ -1,0 +1,147 @@
+#include "exchange/line_splitter.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "util/sjis_text.h"
+
+namespace halvane {
+namespace {
+
+enum ByteClass : uint8_t { kAppend, kDrop, kLead, kSeparator, kQuote, kEquals };
+
+std::array<uint8_t, 256> MakeClasses(bool splitting) {
+  std::array<uint8_t, 256> classes{};
+  for (int c = 0; c < 256; ++c) {
+    if (IsLeadByte(static_cast<unsigned char>(c))) {
+      classes[c] = kLead;
+    } else if (c < 0x20 || c >= 0xFE) {
+      classes[c] = kDrop;
+    } else {
+      classes[c] = kAppend;
+    }
+  }
+  if (splitting) {
+    classes[0x09] = kSeparator;
+    classes[0x20] = kSeparator;
+    classes[0x22] = kQuote;
+    classes[0x3D] = kEquals;
+  }
+  return classes;
+}
+
+const std::array<uint8_t, 256> kSplitting = MakeClasses(true);
+const std::array<uint8_t, 256> kNotSplitting = MakeClasses(false);
+
+// A line buffer bigger than this is given back before the next line.
+constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
+
+}  // namespace
+
+void LineSplitter::Begin(bool dropAllCr) {
+  if (capacity_ > kKeptCapacity) {
+    buffer_.reset();
+    capacity_ = 0;
+  }
+  used_ = 0;
+  fieldStart_ = 0;
+  current_ = 0;
+  pendingLead_ = -1;
+  splitting_ = true;
+  dropAllCr_ = dropAllCr;
+  full_ = false;
+}
+
+void LineSplitter::Reserve(std::size_t extra) {
+  const std::size_t need = used_ + extra;
+  if (need <= capacity_) return;
+  std::size_t grown = capacity_ + capacity_ / 2;
+  if (grown < need) grown = need;
+  if (grown < 256) grown = 256;
+  std::unique_ptr<char[]> bigger(new char[grown]);
+  if (used_ != 0) std::memcpy(bigger.get(), buffer_.get(), used_);
+  buffer_ = std::move(bigger);
+  capacity_ = grown;
+}
+
+void LineSplitter::NextField(std::size_t fieldEnd) {
+  ends_[current_] = fieldEnd;
+  if (current_ == kMaxFields - 1) {
+    full_ = true;
+    return;
+  }
+  ++current_;
+  fieldStart_ = fieldEnd;
+}
+
+void LineSplitter::Feed(const char* first, const char* last) {
+  if (full_ || first == last) return;
+  // A pending lead byte and its partner add one byte more than the piece.
+  Reserve(static_cast<std::size_t>(last - first) + 1);
+  const auto* p = reinterpret_cast<const unsigned char*>(first);
+  const auto* end = reinterpret_cast<const unsigned char*>(last);
+  char* const base = buffer_.get();
+  char* out = base + used_;
+  const uint8_t* classes =
+      splitting_ ? kSplitting.data() : kNotSplitting.data();
+
+  if (pendingLead_ >= 0) {
+    if (dropAllCr_) {
+      while (p < end && *p == '\r') ++p;
+      if (p == end) return;
+    }
+    *out++ = static_cast<char>(pendingLead_);
+    *out++ = static_cast<char>(*p++);
+    pendingLead_ = -1;
+  }
+  while (p < end) {
+    const unsigned char c = *p++;
+    switch (classes[c]) {
+      case kAppend:
+        *out++ = static_cast<char>(c);
+        break;
+      case kDrop:
+        break;
+      case kLead:
+        if (dropAllCr_) {
+          while (p < end && *p == '\r') ++p;
+        }
+        if (p == end) {
+          pendingLead_ = c;
+          break;
+        }
+        *out++ = static_cast<char>(c);
+        *out++ = static_cast<char>(*p++);
+        break;
+      case kSeparator:
+        if (static_cast<std::size_t>(out - base) != fieldStart_) {
+          NextField(static_cast<std::size_t>(out - base));
+          if (full_) {
+            used_ = static_cast<std::size_t>(out - base);
+            return;
+          }
+        }
+        break;
+      case kQuote:
+        splitting_ = false;
+        classes = kNotSplitting.data();
+        break;
+      case kEquals:
+        *out++ = static_cast<char>(c);
+        splitting_ = false;
+        classes = kNotSplitting.data();
+        break;
+    }
+  }
+  used_ = static_cast<std::size_t>(out - base);
+}
+
+LineFields LineSplitter::Finish() {
+  // A lead byte at the very end of the line has no partner and is dropped.
+  pendingLead_ = -1;
+  if (!full_) ends_[current_] = used_;
+  return LineFields{current_ + 1, buffer_.get(), ends_};
+}
+
+}  // namespace halvane

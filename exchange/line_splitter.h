@@ -1,0 +1,63 @@
+// Splits one line of JWC_TEMP.TXT into at most 32 fields, byte by byte, the
+// way the host's lines are built: spaces and tabs separate, a double quote or
+// an equals sign ends the splitting, double-byte characters stay whole.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace halvane {
+
+inline constexpr int kMaxFields = 32;
+
+// The fields of one split line, views into the splitter's buffer.
+struct LineFields {
+  int Count;  // n: index of the current field plus one
+  const char* Base;
+  const std::size_t* Ends;  // end offset of each field in Base
+
+  // Field k, 1-based; empty beyond Count.
+  std::string_view Field(int k) const {
+    if (k < 1 || k > Count) return {};
+    const std::size_t start = k == 1 ? 0 : Ends[k - 2];
+    return {Base + start, Ends[k - 1] - start};
+  }
+};
+
+// Splits a line that may arrive in pieces, so a long line is never held
+// twice. One buffer is reused for all lines; it only grows as far as the
+// fields need, and bytes beyond the 32nd field are dropped.
+class LineSplitter {
+ public:
+  LineSplitter() = default;
+  LineSplitter(const LineSplitter&) = delete;
+  LineSplitter& operator=(const LineSplitter&) = delete;
+
+  // Starts a line. With `dropAllCr` every CR is left out, even right after a
+  // lead byte (the file reader's lines, whose CRs are line-end noise).
+  void Begin(bool dropAllCr);
+  // Adds the next bytes of the line. Throws std::bad_alloc.
+  void Feed(const char* first, const char* last);
+  // Ends the line; the views stay valid until the next Begin().
+  LineFields Finish();
+
+  std::size_t BufferCapacity() const { return capacity_; }
+
+ private:
+  void Reserve(std::size_t extra);
+  void NextField(std::size_t fieldEnd);
+
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  std::size_t used_ = 0;
+  std::size_t ends_[kMaxFields] = {};
+  std::size_t fieldStart_ = 0;
+  int current_ = 0;
+  int pendingLead_ = -1;  // a lead byte waiting for its second byte
+  bool splitting_ = true;
+  bool dropAllCr_ = false;
+  bool full_ = false;  // the 32nd field is complete; the rest is dropped
+};
+
+}  // namespace halvane
