@@ -1,7 +1,5 @@
 #include "dimension/dimension_options.h"
 
-#include <cmath>
-
 #include "util/numbers.h"
 #include "util/sjis_text.h"
 
@@ -18,9 +16,6 @@ int InRange(int index, std::size_t count) {
 std::string Affix(const std::string& text) {
   return StripSpaces(text).empty() ? std::string() : text;
 }
-
-// Non-negative distance; values beyond the double range are refused too.
-bool IsDistance(double value) { return value >= 0 && std::isfinite(value); }
 
 }  // namespace
 
@@ -39,9 +34,7 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
   options.MarkerScale = ParseFloat(form.Edit1.Text);
   if (options.StartKind < 0) return ControlId::ComboBox1;
   if (options.EndKind < 0) return ControlId::ComboBox2;
-  if (!(options.MarkerScale > 0) || !std::isfinite(options.MarkerScale)) {
-    return ControlId::Edit1;
-  }
+  if (!(options.MarkerScale > 0)) return ControlId::Edit1;
 
   options.ArrowLength = ParseFloat(form.Edit7.Text);
   options.ArrowAngle = ParseFloat(form.Edit8.Text);
@@ -73,11 +66,9 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
   if (options.RoundingMode < 0) return ControlId::ComboBox5;
   if (options.ZeroDisplay < 0) return ControlId::RadioGroup1;
   if (options.Unit < 0) return ControlId::RadioGroup2;
-  if (!IsDistance(options.ExtensionGap)) return ControlId::Edit5;
-  if (!IsDistance(options.ExtensionOvershoot)) return ControlId::Edit6;
-  if (!IsDistance(options.ReverseOvershoot)) return ControlId::Edit9;
-  // Any finite value distance is accepted, a negative one included.
-  if (!std::isfinite(options.ValueDistance)) return ControlId::Edit4;
+  if (!(options.ExtensionGap >= 0)) return ControlId::Edit5;
+  if (!(options.ExtensionOvershoot >= 0)) return ControlId::Edit6;
+  if (!(options.ReverseOvershoot >= 0)) return ControlId::Edit9;
   return std::nullopt;
 }
 

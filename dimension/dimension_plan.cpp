@@ -9,30 +9,34 @@ namespace halvane {
 
 namespace {
 
-bool Finite(std::initializer_list<double> values) {
+// Larger numbers are written with 15 digits that may round beyond the
+// double range and then not read back.
+constexpr double kLargestWritable = 1e308;
+
+bool Writable(std::initializer_list<double> values) {
   for (double v : values) {
-    if (!std::isfinite(v)) return false;
+    if (!(std::fabs(v) <= kLargestWritable)) return false;
   }
   return true;
 }
 
-bool Finite(Point p) { return Finite({p.x, p.y}); }
-bool Finite(const Segment& s) { return Finite(s.From) && Finite(s.To); }
-bool Finite(const std::optional<Segment>& s) { return !s || Finite(*s); }
+bool Writable(Point p) { return Writable({p.x, p.y}); }
+bool Writable(const Segment& s) { return Writable(s.From) && Writable(s.To); }
+bool Writable(const std::optional<Segment>& s) { return !s || Writable(*s); }
 
-bool Finite(const EndMarker& m) {
-  return Finite(m.At) && Finite(m.Wing1) && Finite(m.Wing2) &&
-         Finite({m.Size, m.Angle});
+bool Writable(const EndMarker& m) {
+  return Writable(m.At) && Writable(m.Wing1) && Writable(m.Wing2) &&
+         Writable({m.Size, m.Angle});
 }
 
-bool Finite(const DimensionPlan& plan, const ExchangeData& data) {
-  return Finite(plan.Line.D1) && Finite(plan.Line.D2) &&
-         Finite(plan.Extension1) && Finite(plan.Extension2) &&
-         Finite({plan.Frame.W, plan.Frame.H, plan.Frame.D}) &&
-         Finite(plan.Label.Position) && Finite(plan.Label.Direction) &&
-         Finite(plan.Run1) && Finite(plan.Run2) && Finite(plan.StartMark) &&
-         Finite(plan.EndMark) &&
-         Finite({data.HostFreeW, data.HostFreeH, data.HostFreeD});
+bool Writable(const DimensionPlan& plan, const ExchangeData& data) {
+  return Writable(plan.Line.D1) && Writable(plan.Line.D2) &&
+         Writable(plan.Extension1) && Writable(plan.Extension2) &&
+         Writable({plan.Frame.W, plan.Frame.H, plan.Frame.D}) &&
+         Writable(plan.Label.Position) && Writable(plan.Label.Direction) &&
+         Writable(plan.Run1) && Writable(plan.Run2) &&
+         Writable(plan.StartMark) && Writable(plan.EndMark) &&
+         Writable({data.HostFreeW, data.HostFreeH, data.HostFreeD});
 }
 
 }  // namespace
@@ -50,7 +54,7 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
   DimensionPlan plan;
   plan.Line = MakeDimensionLine(points.P1, points.P2, points.P3, angle);
   const double length = plan.Line.Length;
-  if (!(std::fabs(length) >= 1e-10) || !std::isfinite(length)) {
+  if (!(std::fabs(length) >= 1e-10) || !Writable({length})) {
     return std::nullopt;
   }
 
@@ -90,7 +94,7 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
   plan.StartMark = MakeEndMarker(options.StartKind, d1, angle1, style);
   plan.EndMark = MakeEndMarker(options.EndKind, d2, angle2, style);
 
-  if (!Finite(plan, data)) return std::nullopt;
+  if (!Writable(plan, data)) return std::nullopt;
   return plan;
 }
 
