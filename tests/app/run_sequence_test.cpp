@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,9 @@ class RunSequenceTest : public ::testing::Test {
   // A run that a test leaves open would keep the next one from starting.
   void TearDown() override { form_.FormClose(); }
 
-  std::filesystem::path ExchangeFile() const { return folder_ / "JWC_TEMP.TXT"; }
+  std::filesystem::path ExchangeFile() const {
+    return folder_ / "JWC_TEMP.TXT";
+  }
   std::filesystem::path Settings() const { return folder_ / "t517.dat"; }
 
   TempFolder folder_;
@@ -144,6 +147,76 @@ TEST_F(RunSequenceTest, ReadsTheHostFileFreshEachRun) {
   next.FormShow();
   EXPECT_EQ(next.ComboBox3.Items[0], std::string(kCurrent) + "No1)");
   next.FormClose();
+}
+
+// What OK followed by Cancel leaves behind, for the three ways OK can end.
+class OkThenCancelTest : public RunSequenceTest {
+ protected:
+  // A run on `points` with valid stored choices; `change` edits the dialog
+  // before OK and Cancel are pressed.
+  template <typename Change>
+  void Run(const std::string& points, Change change) {
+    WriteBytes(ExchangeFile(), "hq\r\n" + points);
+    WriteBytes(Settings(), old_settings_);
+    form_.FormShow();
+    change(form_);
+    toolkit_.left = 640;
+    toolkit_.top = 480;
+    form_.Button1Click();
+    form_.Button2Click();
+  }
+  void Run(const std::string& points) {
+    Run(points, [](TForm1& form) { form.Edit2.Text = " \x96\xf1 "; });
+  }
+
+  static std::string ValidSettings() {
+    TForm1 form;
+    form.SavedLeft = 10;
+    form.SavedTop = 20;
+    form.ComboBox3.ItemIndex = 1;
+    return FormatSettings(form, Exchange());
+  }
+
+  TForm1 Reloaded() {
+    TForm1 form;
+    form.ComboBox3.Items.assign(11, "No");
+    form.LoadSettings(Settings());
+    return form;
+  }
+
+  const std::string old_settings_ = ValidSettings();
+};
+
+TEST_F(OkThenCancelTest, RefusedInputKeepsTheSettingsFile) {
+  Run("hp1 0 0\r\nhp2 100 0\r\nhp3 50 20\r\nhp4 50 30\r\n",
+      [](TForm1& form) { form.Edit1.Text = ""; });
+  EXPECT_EQ(toolkit_.calls, (std::vector<std::string>{
+                                "MoveTo 10 20", "SetFocus Edit1", "Close"}));
+  EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
+  EXPECT_EQ(ReadBytes(Settings()), old_settings_);
+}
+
+TEST_F(OkThenCancelTest, ZeroLengthHasAlreadySavedTheChoices) {
+  Run("hp1 5 5\r\nhp2 5 5\r\nhp3 5 9\r\nhp4 5 12\r\n");
+  EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
+  const TForm1 saved = Reloaded();
+  EXPECT_EQ(saved.SavedLeft, 640);
+  EXPECT_EQ(saved.SavedTop, 480);
+  EXPECT_EQ(saved.ComboBox3.ItemIndex, 1);
+  EXPECT_EQ(saved.Edit2.Text, " \x96\xf1 ");
+  const std::string bytes = ReadBytes(Settings());
+  EXPECT_NE(bytes.find("\r\n5\r\n5\r\n5\r\n5\r\n5\r\n9\r\n"), std::string::npos)
+      << bytes;
+}
+
+TEST_F(OkThenCancelTest, DrawnDimensionIsWrittenOnce) {
+  Run("hp1 0 0\r\nhp2 100 0\r\nhp3 50 20\r\nhp4 50 30\r\n");
+  const std::string output = ReadBytes(ExchangeFile());
+  EXPECT_NE(output.substr(0, 4), "hq\r\n");
+  EXPECT_NE(output.find("\r\n"), std::string::npos);
+  EXPECT_EQ(Reloaded().SavedLeft, 640);
+  EXPECT_EQ(std::count(toolkit_.calls.begin(), toolkit_.calls.end(), "Close"),
+            2);
 }
 
 struct CurrentItemCase {
