@@ -1,0 +1,258 @@
+#include "ui/win32_controls.h"
+
+#include <imm.h>
+
+#include <string>
+
+#include "ui/dialog_layout.h"
+#include "ui/win32_edit_hooks.h"
+#include "ui/win32_text.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int kFirstControlId = 100;  // then one per ControlId
+constexpr int kFirstRadioId = 200;
+constexpr int kFirstLabelId = 300;
+constexpr int kDropDownHeight = 200;
+
+COLORREF ToColorRef(const Rgb& c) { return RGB(c.Red, c.Green, c.Blue); }
+
+HFONT MakeFont(int height) {
+  const std::wstring face = SjisToWide(kFontName);
+  return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                     SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     face.c_str());
+}
+
+int ChildId(ControlId id) {
+  if (id == ControlId::Button1) return IDOK;
+  if (id == ControlId::Button2) return IDCANCEL;
+  return kFirstControlId + static_cast<int>(id);
+}
+
+HWND MakeChild(HWND dialog, const wchar_t* window_class,
+               const std::wstring& text, DWORD style, DWORD ex_style,
+               const PixelRect& r, int id, HFONT font) {
+  HWND child = CreateWindowExW(
+      ex_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+      r.Left, r.Top, r.Width, r.Height, dialog,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)),
+      nullptr);
+  if (child) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  return child;
+}
+
+SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
+  SIZE size{0, 0};
+  if (HDC dc = GetDC(window)) {
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()),
+                          &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+  }
+  return size;
+}
+
+int FontCellHeight(HWND window, HFONT font) {
+  TEXTMETRICW metrics{};
+  if (HDC dc = GetDC(window)) {
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+  }
+  return metrics.tmHeight;
+}
+
+// The closed height of a drop-down list follows its item height; set that so
+// the closed list is as high as the layout says, or as near as the font
+// allows.
+void FitClosedHeight(HWND combo, int height) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT r{};
+    GetWindowRect(combo, &r);
+    const LRESULT item = SendMessageW(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0);
+    const int adjusted = static_cast<int>(item) + height - (r.bottom - r.top);
+    if (item == CB_ERR || adjusted <= 0 || adjusted == item) return;
+    SendMessageW(combo, CB_SETITEMHEIGHT, WPARAM(-1), adjusted);
+  }
+}
+
+HWND MakeList(HWND dialog, ControlId id, const PixelRect& place, HFONT font) {
+  PixelRect dropped = place;
+  dropped.Height += kDropDownHeight;
+  HWND combo = MakeChild(dialog, L"COMBOBOX", L"",
+                         WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                         0, dropped, ChildId(id), font);
+  if (combo) FitClosedHeight(combo, place.Height);
+  return combo;
+}
+
+HWND MakeEdit(HWND dialog, ControlId id, const PixelRect& place,
+              const EditControl& model, HFONT font) {
+  HWND edit =
+      MakeChild(dialog, L"EDIT", L"", WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL,
+                WS_EX_CLIENTEDGE, place, ChildId(id), font);
+  if (!edit) return nullptr;
+  SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(model.MaxLength), 0);
+  LimitEditBytes(edit, model.MaxLength);
+  return edit;
+}
+
+// Two columns under the caption, as wide as the frame allows.
+PixelRect RadioPlace(const PixelRect& frame, int item, int caption_height) {
+  const int width = (frame.Width - 10) / kRadioItems;
+  return {frame.Left + 8 + item * width, frame.Top + caption_height + 1, width,
+          frame.Height - caption_height - 5};
+}
+
+bool MakeRadioGroup(HWND dialog, ControlId id, const PixelRect& frame,
+                    const RadioControl& model, const DialogGdi& gdi,
+                    DialogControls& controls) {
+  HWND box = MakeChild(dialog, L"BUTTON", SjisToWide(model.Caption),
+                       WS_GROUP | BS_GROUPBOX, 0, frame, ChildId(id), gdi.Font);
+  if (!box) return false;
+  controls.Windows[static_cast<std::size_t>(id)] = box;
+  const int group = id == ControlId::RadioGroup1 ? 0 : 1;
+  const int caption_height = FontCellHeight(dialog, gdi.Font);
+  for (int item = 0; item < kRadioItems; ++item) {
+    const std::string caption =
+        item < static_cast<int>(model.Items.size()) ? model.Items[item] : "";
+    const DWORD style =
+        BS_AUTORADIOBUTTON | (item == 0 ? WS_GROUP | WS_TABSTOP : 0);
+    HWND button =
+        MakeChild(dialog, L"BUTTON", SjisToWide(caption), style, 0,
+                  RadioPlace(frame, item, caption_height),
+                  kFirstRadioId + group * kRadioItems + item, gdi.Font);
+    if (!button) return false;
+    controls.RadioButtons[group][item] = button;
+  }
+  return true;
+}
+
+std::wstring MemoText() {
+  std::string text;
+  for (const char* line : MemoLines()) {
+    if (line != MemoLines().front()) text += "\r\n";
+    text += line;
+  }
+  return SjisToWide(text);
+}
+
+HWND MakeControl(HWND dialog, ControlId id, const PixelRect& place,
+                 TForm1& form, const DialogGdi& gdi) {
+  switch (KindOf(id)) {
+    case ControlKind::List:
+      return MakeList(dialog, id, place, gdi.Font);
+    case ControlKind::Edit:
+      return MakeEdit(dialog, id, place, *EditOf(form, id), gdi.Font);
+    case ControlKind::Check:
+      return MakeChild(dialog, L"BUTTON",
+                       SjisToWide(CheckOf(form, id)->Caption),
+                       WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0, place,
+                       ChildId(id), gdi.Font);
+    case ControlKind::Button: {
+      const bool ok = id == ControlId::Button1;
+      return MakeChild(
+          dialog, L"BUTTON", SjisToWide(ok ? kButton1Caption : kButton2Caption),
+          WS_TABSTOP | WS_GROUP | (ok ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
+          place, ChildId(id), gdi.Font);
+    }
+    case ControlKind::Memo: {
+      HWND memo = MakeChild(
+          dialog, L"EDIT", MemoText(),
+          WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL,
+          WS_EX_CLIENTEDGE, place, ChildId(id), gdi.Font);
+      if (memo) LeaveDialogKeysToDialog(memo);
+      return memo;
+    }
+    case ControlKind::Status:
+      return MakeChild(dialog, L"STATIC", L"",
+                       SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, place,
+                       ChildId(id), gdi.Font);
+    case ControlKind::Radio:
+      break;
+  }
+  return nullptr;
+}
+
+void SwitchOffInputMethod(ControlId id, HWND window, TForm1& form) {
+  const EditControl* edit = EditOf(form, id);
+  const bool off = edit ? edit->ImeOff : KindOf(id) == ControlKind::List;
+  if (off) ImmAssociateContext(window, nullptr);
+}
+
+bool MakeLabels(HWND dialog, const DialogGdi& gdi) {
+  int id = kFirstLabelId;
+  for (const LabelPlace& label : LabelPlaces()) {
+    HFONT font = label.FontHeight == kFontHeight ? gdi.Font : gdi.SmallFont;
+    const std::wstring text = SjisToWide(label.Text);
+    const SIZE size = TextSize(dialog, font, text);
+    // Labels lie below the controls and must not paint over them.
+    if (!MakeChild(dialog, L"STATIC", text,
+                   SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS, 0,
+                   {label.Left, label.Top, static_cast<int>(size.cx),
+                    static_cast<int>(size.cy)},
+                   id++, font))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+DialogGdi::DialogGdi()
+    : Font(MakeFont(kFontHeight)),
+      SmallFont(MakeFont(11)),
+      FormBrush(CreateSolidBrush(ToColorRef(kFormColour))),
+      MemoBrush(CreateSolidBrush(ToColorRef(kMemoColour))),
+      StatusBrush(CreateSolidBrush(ToColorRef(kStatusColour))) {}
+
+DialogGdi::~DialogGdi() {
+  for (HGDIOBJ object :
+       {static_cast<HGDIOBJ>(Font), static_cast<HGDIOBJ>(SmallFont),
+        static_cast<HGDIOBJ>(FormBrush), static_cast<HGDIOBJ>(MemoBrush),
+        static_cast<HGDIOBJ>(StatusBrush)})
+    if (object) DeleteObject(object);
+}
+
+HWND DialogControls::RadioButton(ControlId group, int item) const {
+  const int index = group == ControlId::RadioGroup1 ? 0 : 1;
+  return RadioButtons[index][static_cast<std::size_t>(item)];
+}
+
+std::optional<ControlId> DialogControls::Find(HWND window) const {
+  if (!window) return std::nullopt;
+  for (int i = 0; i < kControlCount; ++i)
+    if (Windows[i] == window) return static_cast<ControlId>(i);
+  for (int group = 0; group < 2; ++group)
+    for (HWND button : RadioButtons[group])
+      if (button == window)
+        return group == 0 ? ControlId::RadioGroup1 : ControlId::RadioGroup2;
+  return std::nullopt;
+}
+
+bool CreateDialogControls(HWND dialog, TForm1& form, const DialogGdi& gdi,
+                          DialogControls& controls) {
+  if (!gdi.Font || !gdi.SmallFont) return false;
+  for (const ControlPlace& place : ControlPlaces()) {
+    if (KindOf(place.Id) == ControlKind::Radio) {
+      if (!MakeRadioGroup(dialog, place.Id, place.Place,
+                          *RadioOf(form, place.Id), gdi, controls))
+        return false;
+      continue;
+    }
+    HWND window = MakeControl(dialog, place.Id, place.Place, form, gdi);
+    if (!window) return false;
+    controls.Windows[static_cast<std::size_t>(place.Id)] = window;
+    SwitchOffInputMethod(place.Id, window, form);
+  }
+  return MakeLabels(dialog, gdi);
+}
+
+}  // namespace halvane

@@ -1,0 +1,48 @@
+// The dialog's child windows, created from the layout table, and the fonts
+// and brushes they are drawn with.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+
+#include "ui/form_fields.h"
+#include "ui/form_model.h"
+
+namespace halvane {
+
+class DialogGdi {
+ public:
+  DialogGdi();
+  ~DialogGdi();
+  DialogGdi(const DialogGdi&) = delete;
+  DialogGdi& operator=(const DialogGdi&) = delete;
+
+  HFONT Font = nullptr;
+  HFONT SmallFont = nullptr;  // Label15
+  HBRUSH FormBrush = nullptr;
+  HBRUSH MemoBrush = nullptr;
+  HBRUSH StatusBrush = nullptr;
+};
+
+inline constexpr int kRadioItems = 2;
+
+struct DialogControls {
+  // Indexed by ControlId; a radio group's entry is its frame.
+  std::array<HWND, kControlCount> Windows{};
+  std::array<std::array<HWND, kRadioItems>, 2> RadioButtons{};
+
+  HWND Window(ControlId id) const {
+    return Windows[static_cast<std::size_t>(id)];
+  }
+  HWND RadioButton(ControlId group, int item) const;
+  // The control a child window belongs to (a radio button to its group).
+  std::optional<ControlId> Find(HWND window) const;
+};
+
+// Creates every control and label; false when a window could not be made.
+bool CreateDialogControls(HWND dialog, TForm1& form, const DialogGdi& gdi,
+                          DialogControls& controls);
+
+}  // namespace halvane
