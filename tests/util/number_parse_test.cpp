@@ -100,6 +100,11 @@ TEST_P(ParseFloatWholeText, GivesNearestDoubleOrZero) {
       << "text: [" << GetParam().text << "] got " << got;
 }
 
+// head, `count` times `fill`, tail.
+std::string Run(std::string head, size_t count, char fill, const char* tail) {
+  return head.append(count, fill).append(tail);
+}
+
 constexpr double kMax = std::numeric_limits<double>::max();
 constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 
@@ -129,10 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Halfway between two doubles: to even, one digit further decides.
         FloatCase{"9007199254740993", 9007199254740992.0},
         FloatCase{"9007199254740993.0000000000000000001", 9007199254740994.0},
-        FloatCase{"0." + std::string(500, '0') + "1e501", 1.0},
-        FloatCase{std::string(400, '9') + "e-400", 1.0},
-        FloatCase{"1" + std::string(400, '0'), 0},
-        FloatCase{"0." + std::string(400, '0') + "1", 0}));
+        FloatCase{Run("0.", 500, '0', "1e501"), 1.0},
+        FloatCase{Run("", 400, '9', "e-400"), 1.0},
+        FloatCase{Run("1", 400, '0', ""), 0},
+        FloatCase{Run("0.", 400, '0', "1"), 0}));
 
 struct FloatRangeCase {
   std::string text;
