@@ -1,0 +1,155 @@
+#include "exchange/file_access.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "writer_test_support.h"
+
+namespace halvane {
+namespace {
+
+class FileAccessTest : public ::testing::Test {
+ protected:
+  void TearDown() override { SetWriteFaultAfter(-1); }
+  ScratchDir dir_;
+};
+
+TEST_F(FileAccessTest, RegularFileExistsOnlyForFiles) {
+  WriteWholeFile(dir_ / "a.txt", "x");
+  EXPECT_TRUE(RegularFileExists(dir_ / "a.txt"));
+  EXPECT_FALSE(RegularFileExists(dir_ / "missing.txt"));
+  EXPECT_FALSE(RegularFileExists(dir_.path()));
+}
+
+TEST_F(FileAccessTest, OpenFileReachesFoldersWithJapaneseNames) {
+  const auto folder = dir_.path() / std::filesystem::path(u8"\u5916\u90e8");
+  std::filesystem::create_directory(folder);
+  const auto path = folder / std::filesystem::path(u8"\u6f22\u5b57.txt");
+  std::FILE* out = OpenFile(path, "wb");
+  ASSERT_NE(out, nullptr);
+  EXPECT_GE(std::fputs("abc", out), 0);
+  std::fclose(out);
+  EXPECT_TRUE(RegularFileExists(path));
+  std::FILE* in = OpenFile(path, "rb");
+  ASSERT_NE(in, nullptr);
+  char buffer[8] = {};
+  EXPECT_EQ(std::fread(buffer, 1, sizeof buffer, in), 3u);
+  std::fclose(in);
+  EXPECT_EQ(std::string(buffer), "abc");
+}
+
+TEST_F(FileAccessTest, OpenFileOfMissingFileGivesNull) {
+  EXPECT_EQ(OpenFile(dir_ / "missing.txt", "rb"), nullptr);
+}
+
+TEST_F(FileAccessTest, CommitCreatesTheFile) {
+  const auto target = dir_ / "out.txt";
+  AtomicFileWriter writer(target);
+  EXPECT_TRUE(writer.Write("first "));
+  EXPECT_TRUE(writer.Write("second"));
+  EXPECT_TRUE(writer.Commit());
+  EXPECT_EQ(ReadWholeFile(target), "first second");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(FileAccessTest, CommitReplacesAnExistingFile) {
+  const auto target = dir_ / "out.txt";
+  WriteWholeFile(target, "old contents that are longer");
+  AtomicFileWriter writer(target);
+  EXPECT_TRUE(writer.Write("new"));
+  EXPECT_TRUE(writer.Commit());
+  EXPECT_EQ(ReadWholeFile(target), "new");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(FileAccessTest, NothingReachesTheTargetBeforeCommit) {
+  const auto target = dir_ / "out.txt";
+  WriteWholeFile(target, "old");
+  {
+    AtomicFileWriter writer(target);
+    EXPECT_TRUE(writer.Write("new"));
+    EXPECT_EQ(ReadWholeFile(target), "old");
+  }  // abandoned
+  EXPECT_EQ(ReadWholeFile(target), "old");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(FileAccessTest, TwoWritersForOneTargetUseSeparateTemporaryFiles) {
+  const auto target = dir_ / "out.txt";
+  AtomicFileWriter first(target);
+  AtomicFileWriter second(target);
+  EXPECT_TRUE(first.Write("one"));
+  EXPECT_TRUE(second.Write("two"));
+  EXPECT_EQ(dir_.Entries().size(), 2u);
+  EXPECT_TRUE(second.Commit());
+  EXPECT_TRUE(first.Commit());
+  EXPECT_EQ(ReadWholeFile(target), "one");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(FileAccessTest, MissingFolderFails) {
+  const auto target = dir_ / "no-such-folder" / "out.txt";
+  AtomicFileWriter writer(target);
+  EXPECT_FALSE(writer.Write("x"));
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST_F(FileAccessTest, TargetThatIsAFolderFailsAndStaysAFolder) {
+  const auto target = dir_ / "folder";
+  std::filesystem::create_directory(target);
+  WriteWholeFile(target / "inside.txt", "kept");
+  AtomicFileWriter writer(target);
+  writer.Write("x");
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_TRUE(std::filesystem::is_directory(target));
+  EXPECT_EQ(ReadWholeFile(target / "inside.txt"), "kept");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"folder"});
+}
+
+TEST_F(FileAccessTest, FaultMidwayFailsAndKeepsTheOldFile) {
+  const auto target = dir_ / "out.txt";
+  WriteWholeFile(target, "old");
+  SetWriteFaultAfter(4);
+  AtomicFileWriter writer(target);
+  EXPECT_TRUE(writer.Write("abc"));
+  EXPECT_FALSE(writer.Write("def"));  // only one byte of it fits
+  EXPECT_FALSE(writer.Write("g"));    // a failed writer stays failed
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_EQ(ReadWholeFile(target), "old");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(FileAccessTest, FaultBudgetIsSharedAcrossWriters) {
+  SetWriteFaultAfter(5);
+  AtomicFileWriter first(dir_ / "a.txt");
+  EXPECT_TRUE(first.Write("12345"));
+  EXPECT_TRUE(first.Commit());
+  AtomicFileWriter second(dir_ / "b.txt");
+  EXPECT_FALSE(second.Write("6"));
+  EXPECT_FALSE(second.Commit());
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"a.txt"});
+}
+
+TEST_F(FileAccessTest, FaultSwitchedOffAgain) {
+  SetWriteFaultAfter(0);
+  SetWriteFaultAfter(-1);
+  AtomicFileWriter writer(dir_ / "a.txt");
+  EXPECT_TRUE(writer.Write("x"));
+  EXPECT_TRUE(writer.Commit());
+}
+
+TEST_F(FileAccessTest, CommitTwiceFailsTheSecondTime) {
+  const auto target = dir_ / "a.txt";
+  AtomicFileWriter writer(target);
+  EXPECT_TRUE(writer.Write("x"));
+  EXPECT_TRUE(writer.Commit());
+  EXPECT_FALSE(writer.Write("y"));
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_EQ(ReadWholeFile(target), "x");
+}
+
+}  // namespace
+}  // namespace halvane

@@ -1,0 +1,193 @@
+#include "exchange/output_buffer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "exchange/file_access.h"
+#include "writer_test_support.h"
+
+namespace halvane {
+namespace {
+
+class OutputBufferTest : public WriterTest {
+ protected:
+  void TearDown() override {
+    SetWriteFaultAfter(-1);
+    WriterTest::TearDown();
+  }
+  std::string WriteAndRead() {
+    const auto path = dir_ / "JWC_TEMP.TXT";
+    EXPECT_TRUE(WriteOutputFile(path));
+    return ReadWholeFile(path);
+  }
+  ScratchDir dir_;
+};
+
+TEST_F(OutputBufferTest, PutLineStoresTheBytesAsGiven) {
+  PutLine("lg3");
+  PutLine("");
+  PutLine(std::string("\x82\xa0\0\xff", 4));
+  EXPECT_EQ(OutputLines(), (std::vector<std::string>{
+                               "lg3", "", std::string("\x82\xa0\0\xff", 4)}));
+}
+
+TEST_F(OutputBufferTest, PutLineKeepsTheFirst255Bytes) {
+  std::string text;
+  for (int i = 0; i < 300; ++i) text += static_cast<char>('0' + i % 10);
+  PutLine(text);
+  PutLine(std::string(255, 'x'));
+  const auto lines = OutputLines();
+  EXPECT_EQ(lines[0], text.substr(0, 255));
+  EXPECT_EQ(lines[1], std::string(255, 'x'));
+}
+
+TEST_F(OutputBufferTest, CutMayFallInsideATwoByteCharacter) {
+  // 127 two-byte characters, then one more whose lead byte is byte 255.
+  std::string text;
+  for (int i = 0; i < 128; ++i) text += "\x82\xa0";
+  PutLine(text);
+  const auto line = OutputLines()[0];
+  ASSERT_EQ(line.size(), 255u);
+  EXPECT_EQ(line.back(), '\x82');
+}
+
+TEST_F(OutputBufferTest, CapacityGrowsInWholeThousands) {
+  const auto& output = Exchange().Output;
+  EXPECT_EQ(output.Count(), 0u);
+  PutLine("0");
+  EXPECT_EQ(output.Capacity(), 1000u);
+  for (int i = 1; i < 1000; ++i) PutLine(std::to_string(i));
+  EXPECT_EQ(output.Count(), 1000u);
+  EXPECT_EQ(output.Capacity(), 1000u);
+  PutLine("1000");
+  EXPECT_EQ(output.Capacity(), 2000u);
+  const auto lines = OutputLines();
+  for (int i = 0; i <= 1000; ++i) {
+    ASSERT_EQ(lines[i], std::to_string(i)) << "line " << i;
+  }
+}
+
+TEST_F(OutputBufferTest, InitExchangeDataEmptiesTheBuffer) {
+  PutLine("lg1");
+  InitExchangeData();
+  EXPECT_EQ(Exchange().Output.Count(), 0u);
+  EXPECT_EQ(WriteAndRead(), "hq\r\n");
+}
+
+struct JoinCase {
+  const char* name;
+  std::vector<std::string> entries;
+  std::string file;
+};
+
+class JoinTest : public OutputBufferTest,
+                 public ::testing::WithParamInterface<JoinCase> {};
+
+TEST_P(JoinTest, WritesTheExpectedBytes) {
+  for (const auto& entry : GetParam().entries) PutLine(entry);
+  EXPECT_EQ(WriteAndRead(), GetParam().file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WriteOutputFile, JoinTest,
+    ::testing::Values(
+        JoinCase{"EmptyBufferIsALoneHq", {}, "hq\r\n"},
+        JoinCase{"PlainLines", {"lg0", "ly1"}, "lg0\r\nly1\r\n"},
+        JoinCase{"TextCommandJoinedWithItsText",
+                 {"lgA", "cs 1 2 10 0 \"", "\x8e\x6e\x93\x5f", "z3"},
+                 "lgA\r\ncs 1 2 10 0 \"\x8e\x6e\x93\x5f\r\nz3\r\n"},
+        JoinCase{"JoinedEntryIsNotTestedItself",
+                 {"a\"", "b\"", "c"},
+                 "a\"b\"\r\nc\r\n"},
+        JoinCase{"LastEntryWithQuoteEndsTheFile",
+                 {"lg0", "ch 0 0 1 0 \""},
+                 "lg0\r\nch 0 0 1 0 \""},
+        JoinCase{
+            "EmptyEntryGivesAnEmptyLine", {"a", "", "b"}, "a\r\n\r\nb\r\n"},
+        JoinCase{"EmptyTextBehindAQuote", {"a\"", "", "b"}, "a\"\r\nb\r\n"},
+        JoinCase{"LoneQuote", {"\""}, "\""},
+        JoinCase{"HqInTheBufferIsWrittenAsIs", {"hq"}, "hq\r\n"},
+        JoinCase{"BytesAsStored",
+                 {std::string("\x82\x22", 2), "x", std::string("\xfd\x0d", 2)},
+                 std::string("\x82\x22x\r\n\xfd\x0d\r\n")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OutputBufferTest, LargeBufferIsWrittenCompletely) {
+  std::string expected;
+  for (int i = 0; i < 5000; ++i) {
+    const std::string line = std::to_string(i) + std::string(40, 'a' + i % 26);
+    PutLine(line);
+    expected += line + "\r\n";
+  }
+  EXPECT_EQ(WriteAndRead(), expected);
+}
+
+TEST_F(OutputBufferTest, ReplacesThePreviousFile) {
+  const auto path = dir_ / "JWC_TEMP.TXT";
+  WriteWholeFile(path, "hq\r\nhk0\r\nhp1 0 0\r\n");
+  PutLine("0 0 10 0");
+  EXPECT_TRUE(WriteOutputFile(path));
+  EXPECT_EQ(ReadWholeFile(path), "0 0 10 0\r\n");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
+}
+
+// The host's own file must survive a failed write: it starts with "hq", so
+// the host then reports that nothing was done.
+constexpr char kHostFile[] = "hq\r\nhk0\r\nhp1 0 0\r\nhp2 100 0\r\n";
+
+TEST_F(OutputBufferTest, FaultMidwayKeepsTheHostFile) {
+  const auto path = dir_ / "JWC_TEMP.TXT";
+  WriteWholeFile(path, kHostFile);
+  for (int i = 0; i < 8000; ++i) PutLine("0 0 100 " + std::to_string(i));
+  SetWriteFaultAfter(70000);  // beyond the first piece written
+  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_EQ(ReadWholeFile(path), kHostFile);
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
+}
+
+TEST_F(OutputBufferTest, FaultOnTheLastByteKeepsTheHostFile) {
+  const auto path = dir_ / "JWC_TEMP.TXT";
+  WriteWholeFile(path, kHostFile);
+  PutLine("lg0");
+  SetWriteFaultAfter(4);  // "lg0\r\n" has five bytes
+  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_EQ(ReadWholeFile(path), kHostFile);
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
+}
+
+TEST_F(OutputBufferTest, UnwritableFolderLeavesNoFile) {
+  // Root ignores permission bits, so the seam stands in for a folder that
+  // refuses every write.
+  SetWriteFaultAfter(0);
+  const auto path = dir_ / "JWC_TEMP.TXT";
+  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(dir_.Entries().empty());
+}
+
+TEST_F(OutputBufferTest, MissingFolderFails) {
+  PutLine("lg0");
+  EXPECT_FALSE(WriteOutputFile(dir_ / "missing" / "JWC_TEMP.TXT"));
+  EXPECT_TRUE(dir_.Entries().empty());
+}
+
+TEST_F(OutputBufferTest, TargetThatIsAFolderFails) {
+  const auto path = dir_ / "JWC_TEMP.TXT";
+  std::filesystem::create_directory(path);
+  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
+}
+
+TEST_F(OutputBufferTest, BufferIsKeptAfterAFailedWrite) {
+  PutLine("lg0");
+  SetWriteFaultAfter(0);
+  EXPECT_FALSE(WriteOutputFile(dir_ / "JWC_TEMP.TXT"));
+  SetWriteFaultAfter(-1);
+  EXPECT_EQ(WriteAndRead(), "lg0\r\n");
+}
+
+}  // namespace
+}  // namespace halvane
