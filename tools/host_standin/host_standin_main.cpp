@@ -81,6 +81,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       ok = false;
     if (!ok) return false;
   }
+  // The programs run in another folder: fix relative names now.
+  for (fs::path* p : {&o.Work, &o.Headless, &o.Launcher, &o.Windows}) {
+    if (p->has_parent_path()) *p = fs::absolute(*p);
+  }
   return !o.Bat.empty() && !o.Work.empty() && !o.Scenario.empty() &&
          (o.Headless.empty() != o.Windows.empty());
 }
@@ -238,7 +242,7 @@ int Run(const Options& o) {
       std::cerr << "cannot read back " << exchange_file << "\n";
       return kExitFailed;
     }
-    notes.Status = "JWC_TEMP.TXT";
+    notes.Status = "JWC_TEMP.TXT:";
     svg = RenderSvg(&Exchange(), notes, &counts);
     FreeExchangeData();
   } else {

@@ -364,6 +364,9 @@ std::string RenderSvg(const ExchangeData* drawing, const PictureNotes& notes,
          "\" font-size=\"15\" fill=\"#303030\">" + Escape(notes.Title) +
          "</text>\n";
   std::string status = notes.Status;
+  if (drawing)
+    status += "  " + std::to_string(counts.Drawn) +
+              " \xe8\xa6\x81\xe7\xb4\xa0";  // 要素
   if (counts.Skipped)
     status += "  (" + std::to_string(counts.Skipped) + " not drawn)";
   out += "<text x=\"12\" y=\"" + Num(y + 20) +
