@@ -1,0 +1,226 @@
+#include "exchange/exchange_data.h"
+
+#include <gtest/gtest.h>
+
+#include "exchange/entity_append.h"
+#include "exchange/exchange_reader.h"
+
+namespace halvane {
+namespace {
+
+class ExchangeDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override { InitExchangeData(); }
+  void TearDown() override { FreeExchangeData(); }
+};
+
+void ExpectInitialValues(const ExchangeData& d) {
+  EXPECT_EQ(d.DrawingAngle, 0);
+  EXPECT_EQ(d.HostFileName, "");
+  for (double s : d.GroupScale) EXPECT_EQ(s, 1.0);
+  EXPECT_EQ(d.PaperWidth, 1189.0);
+  EXPECT_EQ(d.PaperHeight, 841.0);
+  for (const TJwwTextType& t : d.TextTypes) {
+    EXPECT_EQ(t.W, 3.0);
+    EXPECT_EQ(t.H, 3.0);
+    EXPECT_EQ(t.D, 0.0);
+    EXPECT_EQ(t.Color, 2);
+  }
+  for (double v : d.HnValues) EXPECT_EQ(v, 0);
+  for (int32_t v : d.GroupValue) EXPECT_EQ(v, 0);
+  for (int32_t v : d.LayerValue) EXPECT_EQ(v, 0);
+  for (const std::string& s : d.GroupName) EXPECT_EQ(s, "");
+  for (const std::string& s : d.LayerName) EXPECT_EQ(s, "");
+
+  EXPECT_EQ(d.HostGroup, 0);
+  EXPECT_EQ(d.HostLayer, 0);
+  EXPECT_EQ(d.HostLineColor, 1);
+  EXPECT_EQ(d.HostLineType, 1);
+  EXPECT_EQ(d.HostLineWidth, 0);
+  EXPECT_EQ(d.HostTextType, 1);
+  EXPECT_EQ(d.HostFreeW, 2.0);
+  EXPECT_EQ(d.HostFreeH, 2.0);
+  EXPECT_EQ(d.HostFreeD, 0.0);
+  EXPECT_EQ(d.HostFreeColor, 1);
+  EXPECT_EQ(d.HostFontName, "");
+  EXPECT_FALSE(d.LineWidthGiven);
+
+  EXPECT_EQ(d.CurGroup, 0);
+  EXPECT_EQ(d.CurLayer, 0);
+  EXPECT_EQ(d.CurLineColor, 1);
+  EXPECT_EQ(d.CurLineType, 1);
+  EXPECT_EQ(d.CurLineWidth, 0);
+  EXPECT_EQ(d.CurTextType, 1);
+  EXPECT_EQ(d.CurFreeW, 2.0);
+  EXPECT_EQ(d.CurFreeH, 2.0);
+  EXPECT_EQ(d.CurFreeD, 0.0);
+  EXPECT_EQ(d.CurFreeColor, 1);
+  EXPECT_EQ(d.CurTextCode, 0);
+  EXPECT_EQ(d.CurFontName,
+            "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>");
+  EXPECT_EQ(d.CurPointColor, 1);
+  EXPECT_EQ(d.CurExtColor, 0);
+  for (ForceFlag f : {kForceGroup, kForceLayer, kForceLineColor, kForceLineType,
+                      kForceLineWidth, kForceTextType}) {
+    EXPECT_TRUE(d.Force[f]) << f;
+  }
+
+  EXPECT_EQ(d.CurPickRef, 0);
+  EXPECT_EQ(d.CurZFlags, 0);
+  EXPECT_EQ(d.PolylineNo, 0);
+  EXPECT_FALSE(d.InPolyline);
+  EXPECT_FALSE(d.InDimension);
+  const TJwwEntLine& held = d.HeldDimLine;
+  EXPECT_EQ(held.Head.PickRef, 0);
+  EXPECT_EQ(held.Head.Group, 0);
+  EXPECT_EQ(held.Head.Layer, 0);
+  EXPECT_EQ(held.Head.Color, 1);
+  EXPECT_EQ(held.Head.LineType, 1);
+  EXPECT_EQ(held.Head.LineWidth, 0);
+  EXPECT_EQ(held.Head.ZFlags, 0);
+  EXPECT_EQ(held.PolylineNo, 0);
+  EXPECT_EQ(held.X1, 0);
+  EXPECT_EQ(held.Y1, 0);
+  EXPECT_EQ(held.X2, 1.0);
+  EXPECT_EQ(held.Y2, 0);
+
+  for (const TJwwPickPoint& p : d.PickedPoints) {
+    EXPECT_FALSE(p.Used);
+    EXPECT_EQ(p.X, 0);
+    EXPECT_EQ(p.Y, 0);
+    EXPECT_EQ(p.Kind, 0);
+  }
+  EXPECT_EQ(d.PickedCount, 0);
+
+  EXPECT_EQ(d.Lines.Count() + d.Circles.Count() + d.Arcs.Count() +
+                d.Texts.Count() + d.Points.Count() + d.PointsEx.Count() +
+                d.Dims.Count() + d.Blocks.Count() + d.Solids2.Count() +
+                d.Solids3.Count() + d.Solids4.Count() + d.SolidsSc.Count() +
+                d.SolidsSe.Count() + d.SolidsSo.Count() + d.SolidsSg.Count(),
+            0u);
+  EXPECT_EQ(d.EntityOrder.Count(), 0u);
+  EXPECT_EQ(d.Lines.Capacity(), 0u);
+  EXPECT_EQ(d.EntityOrder.Capacity(), 0u);
+  EXPECT_EQ(d.Output.Count(), 0u);
+  EXPECT_EQ(d.Output.Capacity(), 0u);
+}
+
+TEST_F(ExchangeDataTest, StartsAtTheInitialValues) {
+  ExpectInitialValues(Exchange());
+}
+
+TEST_F(ExchangeDataTest, InitAfterAReadStartsAfreshAndReleasesStorage) {
+  for (const char* line : {"hk 30",
+                           "hs 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
+                           "file=C:\\a.jww",
+                           "lg3 7",
+                           "ly4 2",
+                           "lgnName",
+                           "lynLayer",
+                           "lc5",
+                           "lt2",
+                           "lw3",
+                           "cn\"$Font",
+                           "cn0 1 1 1 1",
+                           "cc4",
+                           "pn6",
+                           "pl",
+                           "hp1 5 5",
+                           "hhp2",
+                           "z1",
+                           "msg",
+                           "1 2 3 4"}) {
+    ParseExchangeLine(line);
+  }
+  for (int i = 0; i < 1500; ++i) ParseExchangeLine("1 2 3 4");
+  ParseExchangeLine("#");
+  ParseExchangeLine("ch 1 2 3 4 \"text");
+  Exchange().Output.Append();
+  InitExchangeData();
+  ExpectInitialValues(Exchange());
+}
+
+TEST_F(ExchangeDataTest, FreeReleasesEveryTable) {
+  for (int i = 0; i < 10; ++i) {
+    ParseExchangeLine("1 2 3 4");
+    ParseExchangeLine("ci 1 2 3");
+  }
+  Exchange().Output.Append();
+  FreeExchangeData();
+  const ExchangeData& d = Exchange();
+  EXPECT_EQ(d.Lines.Capacity(), 0u);
+  EXPECT_EQ(d.Circles.Capacity(), 0u);
+  EXPECT_EQ(d.EntityOrder.Capacity(), 0u);
+  EXPECT_EQ(d.Output.Capacity(), 0u);
+}
+
+TEST_F(ExchangeDataTest, TablesGrowInBlocksOfAThousandAndNeverMove) {
+  ExchangeData& d = Exchange();
+  const TJwwEntLine* first = nullptr;
+  for (int i = 1; i <= 2001; ++i) {
+    TJwwEntLine& line = AppendEntity(d.Lines, kKindLine);
+    line.X1 = i;
+    if (i == 1) first = &line;
+    if (i == 1 || i == 1000) {
+      EXPECT_EQ(d.Lines.Capacity(), 1000u) << i;
+    } else if (i == 1001) {
+      EXPECT_EQ(d.Lines.Capacity(), 2000u);
+    } else if (i == 2001) {
+      EXPECT_EQ(d.Lines.Capacity(), 3000u);
+    }
+  }
+  EXPECT_EQ(&d.Lines[0], first);
+  EXPECT_EQ(d.Lines[0].X1, 1);
+  EXPECT_EQ(d.Lines[1999].X1, 2000);
+  EXPECT_EQ(d.EntityOrder.Count(), 2001u);
+  EXPECT_EQ(d.EntityOrder.Capacity(), 3000u);
+}
+
+TEST_F(ExchangeDataTest, NewRecordsStartZeroFilledWithTheCurrentHead) {
+  ExchangeData& d = Exchange();
+  d.CurPickRef = 7;
+  d.CurGroup = 2;
+  d.CurLayer = 3;
+  d.CurLineColor = 4;
+  d.CurLineType = 5;
+  d.CurLineWidth = 6;
+  d.CurZFlags = 8;
+  TJwwEntText& text = AppendEntity(d.Texts, kKindText);
+  EXPECT_EQ(text.Head.PickRef, 7);
+  EXPECT_EQ(text.Head.Group, 2);
+  EXPECT_EQ(text.Head.Layer, 3);
+  EXPECT_EQ(text.Head.Color, 4);
+  EXPECT_EQ(text.Head.LineType, 5);
+  EXPECT_EQ(text.Head.LineWidth, 6);
+  EXPECT_EQ(text.Head.ZFlags, 8);
+  EXPECT_EQ(text.Style, 0);
+  EXPECT_EQ(text.X, 0);
+  EXPECT_EQ(text.DY, 0);
+  EXPECT_EQ(text.Text, "");
+}
+
+TEST_F(ExchangeDataTest, OrderIndicesCountPerKind) {
+  ExchangeData& d = Exchange();
+  const int32_t kinds[] = {kKindLine, kKindCircle, kKindLine, kKindCircle,
+                           kKindLine};
+  for (int32_t kind : kinds) {
+    if (kind == kKindLine) AppendEntity(d.Lines, kind);
+    if (kind == kKindCircle) AppendEntity(d.Circles, kind);
+  }
+  const int32_t expected[][2] = {{1, 0}, {2, 0}, {1, 1}, {2, 1}, {1, 2}};
+  ASSERT_EQ(d.EntityOrder.Count(), 5u);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(d.EntityOrder[i].Kind, expected[i][0]);
+    EXPECT_EQ(d.EntityOrder[i].Index, expected[i][1]);
+  }
+}
+
+TEST_F(ExchangeDataTest, AppendEntityOrderAppendsOneItem) {
+  AppendEntityOrder(kKindSolidSg, 41);
+  ASSERT_EQ(Exchange().EntityOrder.Count(), 1u);
+  EXPECT_EQ(Exchange().EntityOrder[0].Kind, kKindSolidSg);
+  EXPECT_EQ(Exchange().EntityOrder[0].Index, 41);
+}
+
+}  // namespace
+}  // namespace halvane

@@ -1,0 +1,53 @@
+// Shared set-up of the reader tests: a fresh model per test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exchange/exchange_data.h"
+#include "exchange/exchange_reader.h"
+
+namespace halvane {
+
+class ReaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { InitExchangeData(); }
+  void TearDown() override { FreeExchangeData(); }
+
+  static ExchangeData& Parse(std::initializer_list<std::string_view> lines) {
+    for (std::string_view line : lines) ParseExchangeLine(line);
+    return Exchange();
+  }
+};
+
+// Lines given to the parser one by one, then a check of the model.
+struct LineCase {
+  const char* name;
+  std::vector<std::string> lines;
+  std::function<void(const ExchangeData&)> check;
+};
+
+inline void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+
+inline std::string CaseName(const ::testing::TestParamInfo<LineCase>& info) {
+  return info.param.name;
+}
+
+class LineFormTest : public ReaderTest,
+                     public ::testing::WithParamInterface<LineCase> {};
+
+inline std::size_t EntityCount(const ExchangeData& d) {
+  return d.Lines.Count() + d.Circles.Count() + d.Arcs.Count() +
+         d.Texts.Count() + d.Points.Count() + d.PointsEx.Count() +
+         d.Dims.Count() + d.Blocks.Count() + d.Solids2.Count() +
+         d.Solids3.Count() + d.Solids4.Count() + d.SolidsSc.Count() +
+         d.SolidsSe.Count() + d.SolidsSo.Count() + d.SolidsSg.Count();
+}
+
+}  // namespace halvane
