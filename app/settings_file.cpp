@@ -87,32 +87,34 @@ class SettingApplier {
   explicit SettingApplier(SettingsLineReader& reader) : reader_(reader) {}
 
   bool operator()(int& value) {
-    if (!reader_.Next(line_)) return false;
-    value = ParseInt(line_);
-    return true;
+    return Apply([&] { value = ParseInt(line_); });
   }
   bool operator()(ListControl& list) {
-    if (!reader_.Next(line_)) return false;
-    list.ItemIndex = StoredListIndex(ParseInt(line_), list.Items.size());
-    return true;
+    return Apply([&] {
+      list.ItemIndex = StoredListIndex(ParseInt(line_), list.Items.size());
+    });
   }
   bool operator()(EditControl& edit) {
-    if (!reader_.Next(line_)) return false;
-    edit.Text = EditTextFromFile(line_, edit.MaxLength);
-    return true;
+    return Apply([&] { edit.Text = EditTextFromFile(line_, edit.MaxLength); });
   }
   bool operator()(RadioControl& radio) {
-    if (!reader_.Next(line_)) return false;
-    radio.ItemIndex = StoredRadioIndex(ParseInt(line_), radio.Items.size());
-    return true;
+    return Apply([&] {
+      radio.ItemIndex = StoredRadioIndex(ParseInt(line_), radio.Items.size());
+    });
   }
   bool operator()(CheckControl& check) {
-    if (!reader_.Next(line_)) return false;
-    check.Checked = ParseInt(line_) != 0;
-    return true;
+    return Apply([&] { check.Checked = ParseInt(line_) != 0; });
   }
 
  private:
+  // Reads the next line and hands it to `set`; false once reading failed.
+  template <typename Set>
+  bool Apply(Set set) {
+    if (!reader_.Next(line_)) return false;
+    set();
+    return true;
+  }
+
   SettingsLineReader& reader_;
   std::string line_;
 };

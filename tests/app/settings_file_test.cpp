@@ -192,7 +192,12 @@ TEST_F(SettingsFileTest, SaveOverADirectoryLeavesItAlone) {
   EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"t517.dat"});
 }
 
-TEST_F(SettingsFileTest, NoFileKeepsTheControlsAndPlacesAt100) {
+// No file, or a directory of that name: only the position is set.
+class NoSettingsFileTest : public SettingsFileTest,
+                           public ::testing::WithParamInterface<bool> {};
+
+TEST_P(NoSettingsFileTest, KeepsTheControlsAndPlacesAt100) {
+  if (GetParam()) std::filesystem::create_directory(settings_);
   TForm1 form = ChangedForm();
   const auto before = Snapshot(form);
   form.LoadSettings(settings_);
@@ -201,15 +206,8 @@ TEST_F(SettingsFileTest, NoFileKeepsTheControlsAndPlacesAt100) {
   EXPECT_EQ(form.SavedTop, 100);
 }
 
-TEST_F(SettingsFileTest, DirectoryOfThatNameCountsAsNoFile) {
-  std::filesystem::create_directory(settings_);
-  TForm1 form = ChangedForm();
-  const auto before = Snapshot(form);
-  form.LoadSettings(settings_);
-  EXPECT_EQ(Snapshot(form), before);
-  EXPECT_EQ(form.SavedLeft, 100);
-  EXPECT_EQ(form.SavedTop, 100);
-}
+INSTANTIATE_TEST_SUITE_P(MissingOrDirectory, NoSettingsFileTest,
+                         ::testing::Bool());
 
 TEST_F(SettingsFileTest, TwoLineFileSetsEverythingElseToFirstOrEmpty) {
   const TForm1 form = Load("300\r\n200\r\n");
@@ -265,6 +263,7 @@ TEST_P(StoredValueTest, AppliesTheRuleOfItsControl) {
   EXPECT_EQ(Observe(Load(bytes), c.line), c.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rules, StoredValueTest,
     ::testing::Values(
@@ -275,12 +274,15 @@ INSTANTIATE_TEST_SUITE_P(
         StoredValueCase{1, "42 ", "left 0"},
         StoredValueCase{1, "2147483648", "left 0"},
         StoredValueCase{1, "$1F", "left 31"},
-        StoredValueCase{3, "abc", "list 0"}, StoredValueCase{3, "-5", "list 0"},
+        StoredValueCase{3, "abc", "list 0"},
+        StoredValueCase{3, "-5", "list 0"},
         StoredValueCase{3, "11", "list 11"},
         StoredValueCase{3, "12", "list -1"},
         StoredValueCase{5, "10", "list 10"},
-        StoredValueCase{5, "11", "list -1"}, StoredValueCase{6, "8", "list 8"},
-        StoredValueCase{6, "9", "list -1"}, StoredValueCase{7, "3", "list -1"},
+        StoredValueCase{5, "11", "list -1"},
+        StoredValueCase{6, "8", "list 8"},
+        StoredValueCase{6, "9", "list -1"},
+        StoredValueCase{7, "3", "list -1"},
         StoredValueCase{7, "-2147483648", "list 0"},
         StoredValueCase{17, "7", "radio 1"},
         StoredValueCase{17, "-1", "radio 0"},
@@ -295,12 +297,10 @@ INSTANTIATE_TEST_SUITE_P(
         StoredValueCase{9, std::string("ab\0cd", 5), "edit [ab]"},
         // Cut at the edit's limit, never inside a character.
         StoredValueCase{14, "123456789", "edit [12345678]"},
-        StoredValueCase{9, "a" + Repeat(kKan, 20),
-                        "edit [a" + Repeat(kKan, 15) + "]"},
-        StoredValueCase{10, Repeat(kKan, 16),
-                        "edit [" + Repeat(kKan, 16) + "]"},
-        StoredValueCase{10, Repeat(kKan, 17),
-                        "edit [" + Repeat(kKan, 16) + "]"}));
+        StoredValueCase{9, "a" + Repeat(kKan, 20), "edit [a" + Repeat(kKan, 15) + "]"},
+        StoredValueCase{10, Repeat(kKan, 16), "edit [" + Repeat(kKan, 16) + "]"},
+        StoredValueCase{10, Repeat(kKan, 17), "edit [" + Repeat(kKan, 16) + "]"}));
+// clang-format on
 
 struct LineEndCase {
   std::string bytes;
