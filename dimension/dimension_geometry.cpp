@@ -96,9 +96,28 @@ void WriteSegment(const Segment& segment) {
 }
 
 Point PointAlong(Point from, double length, double degrees) {
-  const long double t = static_cast<long double>(degrees) / 180 * kPi;
-  return {static_cast<double>(from.x + length * std::cos(t)),
-          static_cast<double>(from.y + length * std::sin(t))};
+  // Reduced in degrees to within 45 of a quarter turn first: quarter turns
+  // then give exact values, and every platform's cosl agrees on the rest.
+  long double d = std::fmod(static_cast<long double>(degrees), 360.0L);
+  if (d < 0) d += 360;
+  const int quarter = static_cast<int>(std::floor((d + 45) / 90));
+  const long double t = (d - quarter * 90) / 180 * kPi;
+  const long double c = std::cos(t);
+  const long double s = std::sin(t);
+  long double dx = c, dy = s;
+  switch (quarter % 4) {
+    case 1:
+      dx = -s, dy = c;
+      break;
+    case 2:
+      dx = -c, dy = -s;
+      break;
+    case 3:
+      dx = s, dy = -c;
+      break;
+  }
+  return {static_cast<double>(from.x + length * dx),
+          static_cast<double>(from.y + length * dy)};
 }
 
 }  // namespace halvane

@@ -21,9 +21,7 @@ namespace fs = std::filesystem;
 #ifdef _WIN32
 constexpr char kRunnerName[] = "halvane-run.exe";
 fs::path TestProgram() {
-  char* path = nullptr;
-  _get_pgmptr(&path);
-  return path ? fs::path(path) : fs::path();
+  return _pgmptr ? fs::path(_pgmptr) : fs::path();
 }
 #else
 constexpr char kRunnerName[] = "halvane-run";
@@ -45,7 +43,11 @@ struct Outcome {
   std::string err;
 };
 
-std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+std::string Quoted(const fs::path& path) {
+  std::string quoted(1, '"');
+  quoted.append(path.string()).push_back('"');
+  return quoted;
+}
 
 Outcome RunRunner(const std::string& args, const fs::path& scratch) {
   const fs::path out = scratch / "stdout.txt";
@@ -53,7 +55,7 @@ Outcome RunRunner(const std::string& args, const fs::path& scratch) {
   std::string command = Quoted(Runner()) + (args.empty() ? "" : " " + args) +
                         " >" + Quoted(out) + " 2>" + Quoted(err);
 #ifdef _WIN32
-  command = "\"" + command + "\"";  // cmd /c drops the outer pair
+  command.insert(0, 1, '"').push_back('"');  // cmd /c drops the outer pair
 #endif
   Outcome outcome;
   const int rc = std::system(command.c_str());
