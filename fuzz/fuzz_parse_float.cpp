@@ -1,0 +1,82 @@
+// Differential check of ParseFloat against a plain reference of its grammar
+// whose value comes from strtod in the "C" locale.
+#include <clocale>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "util/numbers.h"
+
+namespace {
+
+struct Expected {
+  bool ok;
+  double value;
+  size_t stop;
+};
+
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+
+size_t Digits(const std::string& s, size_t i) {
+  while (i < s.size() && Digit(s[i])) ++i;
+  return i;
+}
+
+Expected Reference(const std::string& s) {
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  const size_t start = i;
+  size_t end = Digits(s, start);
+  bool any_digit = end > start;
+  if (end < s.size() && s[end] == '.') {
+    size_t fraction_end = Digits(s, end + 1);
+    any_digit = any_digit || fraction_end > end + 1;
+    end = fraction_end;
+  }
+  if (end == start) return {false, 0, 0};
+  if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+    size_t k = end + 1;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+    if (k < s.size() && Digit(s[k])) end = Digits(s, k);
+  }
+  double magnitude = 0;
+  if (any_digit) {
+    magnitude = std::strtod(s.substr(start, end - start).c_str(), nullptr);
+    if (std::isinf(magnitude)) return {false, 0, end};
+  }
+  return {true, negative ? -magnitude : magnitude, end};
+}
+
+bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  std::setlocale(LC_ALL, "C");
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  Expected expected = Reference(text);
+
+  double value = 777;
+  halvane::ParseResult r =
+      halvane::ParseFloat(text.data(), text.data() + text.size(), value);
+  if (r.ok != expected.ok || !SameBits(value, expected.value) ||
+      static_cast<size_t>(r.ptr - text.data()) != expected.stop) {
+    std::abort();
+  }
+  double whole =
+      expected.ok && expected.stop == text.size() ? expected.value : 0.0;
+  if (!SameBits(halvane::ParseFloat(std::string_view(text)), whole)) {
+    std::abort();
+  }
+  return 0;
+}

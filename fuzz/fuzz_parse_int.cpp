@@ -1,0 +1,75 @@
+// Differential check of ParseInt against a plain reference of its grammar.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "util/numbers.h"
+
+namespace {
+
+struct Expected {
+  bool ok;
+  int32_t value;
+  size_t stop;
+};
+
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+bool HexDigit(char c) {
+  return Digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+size_t Run(const std::string& s, size_t i, bool (*in)(char)) {
+  while (i < s.size() && in(s[i])) ++i;
+  return i;
+}
+
+Expected Reference(const std::string& s) {
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  size_t hex = std::string::npos;
+  if (i < s.size() && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
+    hex = i + 1;
+  } else if (s.compare(i, 2, "0x") == 0 || s.compare(i, 2, "0X") == 0) {
+    hex = i + 2;
+  }
+  if (hex < s.size() && HexDigit(s[hex])) {
+    size_t end = Run(s, hex, HexDigit);
+    if (end - hex > 8) return {false, 0, end};
+    uint32_t bits = static_cast<uint32_t>(
+        std::strtoul(s.substr(hex, end - hex).c_str(), nullptr, 16));
+    if (negative) bits = ~bits + 1;
+    return {true, static_cast<int32_t>(bits), end};
+  }
+  if (i == s.size() || !Digit(s[i])) return {false, 0, 0};
+  size_t end = Run(s, i, Digit);
+  std::string digits = s.substr(i, end - i);
+  digits.erase(0, digits.find_first_not_of('0'));
+  if (digits.size() > 10) return {false, 0, end};
+  long long magnitude = digits.empty() ? 0 : std::stoll(digits);
+  long long value = negative ? -magnitude : magnitude;
+  if (value < INT32_MIN || value > INT32_MAX) return {false, 0, end};
+  return {true, static_cast<int32_t>(value), end};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  Expected expected = Reference(text);
+
+  int32_t value = 777;
+  halvane::ParseResult r =
+      halvane::ParseInt(text.data(), text.data() + text.size(), value);
+  if (r.ok != expected.ok || value != expected.value ||
+      static_cast<size_t>(r.ptr - text.data()) != expected.stop) {
+    std::abort();
+  }
+  int32_t whole =
+      expected.ok && expected.stop == text.size() ? expected.value : 0;
+  if (halvane::ParseInt(std::string_view(text)) != whole) std::abort();
+  return 0;
+}
