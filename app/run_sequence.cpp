@@ -16,6 +16,13 @@ constexpr char kSettingsFileName[] = "t517.dat";
 // Keeps a toolkit that shows or closes twice from reading or writing twice.
 bool run_open = false;
 
+// Empty when the program folder is unknown, so that nothing is looked up in
+// the current folder instead.
+std::filesystem::path InProgramFolder(const std::filesystem::path& folder,
+                                      const char* name) {
+  return folder.empty() ? std::filesystem::path() : folder / name;
+}
+
 }  // namespace
 
 std::string CurrentTextTypeItem(int32_t host_text_type) {
@@ -54,10 +61,10 @@ void TForm1::FormShow() {
   InitExchangeData();
   // remove_filename keeps the trailing delimiter.
   ProgramFolder = Toolkit().ExecutablePath().remove_filename();
-  ReadExchangeFile(ProgramFolder / kExchangeFileName);
+  ReadExchangeFile(InProgramFolder(ProgramFolder, kExchangeFileName));
   ResetWriterState();
   FillTextTypeList(ComboBox3, Exchange());
-  LoadSettings(ProgramFolder / kSettingsFileName);
+  LoadSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
   Toolkit().MoveTo(SavedLeft, SavedTop);
 }
 
@@ -66,7 +73,9 @@ void TForm1::FormClose() {
   if (!run_open) return;
   run_open = false;
   try {
-    WriteOutputFile(ProgramFolder / kExchangeFileName);
+    if (!ProgramFolder.empty()) {
+      WriteOutputFile(InProgramFolder(ProgramFolder, kExchangeFileName));
+    }
   } catch (...) {
   }
   try {

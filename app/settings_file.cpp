@@ -183,6 +183,8 @@ void TForm1::LoadSettings(const std::filesystem::path& path) {
 
 // Written through a temporary file, so a failed save keeps the old settings.
 void TForm1::SaveSettings(const std::filesystem::path& path) {
+  // A bare name means the program folder is unknown; never write elsewhere.
+  if (!path.has_parent_path()) return;
   const std::string text = FormatSettings(*this, Exchange());
   AtomicFileWriter writer(path);
   if (writer.Write(text)) writer.Commit();

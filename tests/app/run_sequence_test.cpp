@@ -219,6 +219,39 @@ TEST_F(OkThenCancelTest, DrawnDimensionIsWrittenOnce) {
             2);
 }
 
+// A toolkit that cannot name the program: the files in the current folder
+// must be neither read nor written.
+class UnknownProgramFolderTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    saved_ = std::filesystem::current_path();
+    std::filesystem::current_path(folder_.Path());
+  }
+  void TearDown() override { std::filesystem::current_path(saved_); }
+
+  TempFolder folder_;
+  std::filesystem::path saved_;
+};
+
+TEST_P(UnknownProgramFolderTest, LeavesTheCurrentFolderAlone) {
+  WriteBytes(folder_ / "JWC_TEMP.TXT", "hq\r\ncn0\r\n");
+  WriteBytes(folder_ / "t517.dat", "5\r\n6\r\n");
+  TForm1 form;
+  FakeToolkit toolkit(form, GetParam());
+  form.FormShow();
+  EXPECT_EQ(form.ComboBox3.Items[0], std::string(kCurrent) + "No1)");
+  EXPECT_EQ(toolkit.calls, std::vector<std::string>{"MoveTo 100 100"});
+  form.SaveSettings(form.ProgramFolder / "t517.dat");
+  form.Button2Click();
+
+  EXPECT_EQ(ReadBytes(folder_ / "JWC_TEMP.TXT"), "hq\r\ncn0\r\n");
+  EXPECT_EQ(ReadBytes(folder_ / "t517.dat"), "5\r\n6\r\n");
+  EXPECT_EQ(folder_.Entries().size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EmptyOrBareName, UnknownProgramFolderTest,
+                         ::testing::Values("", "halvane.exe"));
+
 struct CurrentItemCase {
   int32_t text_type;
   std::string suffix;
