@@ -9,9 +9,16 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/number_reference_scan.h"
 #include "util/numbers.h"
 
 namespace {
+
+using halvane::reference::Digit;
+
+size_t Digits(const std::string& s, size_t i) {
+  return halvane::reference::Run(s, i, Digit);
+}
 
 struct Expected {
   bool ok;
@@ -19,18 +26,9 @@ struct Expected {
   size_t stop;
 };
 
-bool Digit(char c) { return c >= '0' && c <= '9'; }
-
-size_t Digits(const std::string& s, size_t i) {
-  while (i < s.size() && Digit(s[i])) ++i;
-  return i;
-}
-
 Expected Reference(const std::string& s) {
   size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  bool negative = halvane::reference::SpacesAndSign(s, i);
   const size_t start = i;
   size_t end = Digits(s, start);
   bool any_digit = end > start;

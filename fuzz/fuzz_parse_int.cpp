@@ -5,9 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/number_reference_scan.h"
 #include "util/numbers.h"
 
 namespace {
+
+using halvane::reference::Digit;
+using halvane::reference::Run;
 
 struct Expected {
   bool ok;
@@ -15,21 +19,13 @@ struct Expected {
   size_t stop;
 };
 
-bool Digit(char c) { return c >= '0' && c <= '9'; }
 bool HexDigit(char c) {
   return Digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-size_t Run(const std::string& s, size_t i, bool (*in)(char)) {
-  while (i < s.size() && in(s[i])) ++i;
-  return i;
-}
-
 Expected Reference(const std::string& s) {
   size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  bool negative = halvane::reference::SpacesAndSign(s, i);
   size_t hex = std::string::npos;
   if (i < s.size() && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
     hex = i + 1;
