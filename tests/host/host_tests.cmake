@@ -14,3 +14,20 @@ target_link_libraries(host_tests halvane_host ${host_gtest})
 target_compile_definitions(host_tests PRIVATE
   HALVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_test(NAME host_tests COMMAND host_tests)
+
+# The whole way round: batch file, JWC_TEMP.TXT, the program, the picture.
+if(NOT CMAKE_CROSSCOMPILING AND TARGET halvane-run)
+  add_test(NAME host_standin_headless
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/host/standin_test.sh headless
+                   $<TARGET_FILE:halvane-host> $<TARGET_FILE:halvane-run>)
+  # The real dialog under Wine; HALVANE_EXE names a MinGW x86-64 build.
+  set(HALVANE_EXE "${CMAKE_SOURCE_DIR}/build/win-x86_64/ui/Halvane.exe"
+      CACHE FILEPATH "Halvane.exe for the dialog test of the host stand-in")
+  add_test(NAME host_standin_dialog
+           COMMAND ${CMAKE_COMMAND} -E env
+                   HEADLESS_RUNNER=$<TARGET_FILE:halvane-run>
+                   ${CMAKE_SOURCE_DIR}/tests/host/standin_test.sh dialog
+                   $<TARGET_FILE:halvane-host> ${HALVANE_EXE})
+  set_tests_properties(host_standin_dialog PROPERTIES SKIP_RETURN_CODE 77
+                       TIMEOUT 300)
+endif()

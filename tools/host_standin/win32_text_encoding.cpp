@@ -23,9 +23,7 @@ std::wstring ToWide(UINT code_page, DWORD flags, std::string_view text,
 
 }  // namespace
 
-std::string SjisToUtf8(std::string_view sjis) {
-  bool ok = false;
-  std::wstring wide = ToWide(932, 0, sjis, ok);
+std::string FromWide(const std::wstring& wide) {
   if (wide.empty()) return {};
   int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(),
                               static_cast<int>(wide.size()), nullptr, 0,
@@ -33,6 +31,29 @@ std::string SjisToUtf8(std::string_view sjis) {
   std::string out(n > 0 ? n : 0, '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
                       out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+// Character by character, so that a bad byte costs only itself, as with
+// iconv on Linux (the code page API would also swallow the byte after it).
+std::string SjisToUtf8(std::string_view sjis) {
+  std::string out;
+  for (std::size_t i = 0; i < sjis.size();) {
+    unsigned char b = static_cast<unsigned char>(sjis[i]);
+    std::size_t n =
+        (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
+    bool ok = false;
+    std::wstring wide;
+    if (i + n <= sjis.size())
+      wide = ToWide(932, MB_ERR_INVALID_CHARS, sjis.substr(i, n), ok);
+    if (ok && !wide.empty()) {
+      out += FromWide(wide);
+      i += n;
+    } else {
+      out += "\xef\xbf\xbd";
+      ++i;
+    }
+  }
   return out;
 }
 
