@@ -155,10 +155,10 @@ void StoreSegment(const LineFields& f) {
   ExchangeData& d = Exchange();
   TJwwEntLine segment{};
   FillEntHead(segment.Head);
-  segment.X1 = ParseFloat(f.Field(1));
-  segment.Y1 = ParseFloat(f.Field(2));
-  segment.X2 = ParseFloat(f.Field(3));
-  segment.Y2 = ParseFloat(f.Field(4));
+  segment.X1 = FieldNumber(f.Field(1));
+  segment.Y1 = FieldNumber(f.Field(2));
+  segment.X2 = FieldNumber(f.Field(3));
+  segment.Y2 = FieldNumber(f.Field(4));
   if (d.InDimension) {
     d.HeldDimLine = segment;  // taken by the next "cs" text
   } else {

@@ -97,9 +97,13 @@ void LineSplitter::Feed(const char* first, const char* last) {
   }
   while (p < end) {
     const unsigned char c = *p++;
-    switch (classes[c]) {
+    const uint8_t byteClass = classes[c];
+    if (byteClass == kAppend) {  // most bytes: keep the loop tight for them
+      *out++ = static_cast<char>(c);
+      continue;
+    }
+    switch (byteClass) {
       case kAppend:
-        *out++ = static_cast<char>(c);
         break;
       case kDrop:
         break;
