@@ -9,8 +9,8 @@ namespace {
 // Truncation cuts the value as it reads in 15 significant digits, the
 // precision every number is written with. Cutting the binary value would
 // turn 0.3 (stored as 0.29999999999999998...) into 0.2 with one place.
-double TruncateDecimal(int places, long double magnitude) {
-  DecimalDigits d = RoundSignificant(static_cast<double>(magnitude), 15);
+double TruncateDecimal(int places, double magnitude) {
+  DecimalDigits d = RoundSignificant(magnitude, 15);
   TruncateAtDigit(d, d.exponent + places);
   return DigitsToDouble(d);
 }
@@ -23,8 +23,8 @@ double RoundValue(int places, int mode, double value) {
   for (int i = 0; i < places; ++i) factor *= 10;
   long double a = std::fabs(static_cast<long double>(value));
   double rounded = 0;
-  if (mode == 0 && std::isfinite(a)) {
-    rounded = TruncateDecimal(places, a);
+  if (mode == 0 && std::isfinite(value)) {
+    rounded = TruncateDecimal(places, std::fabs(value));
   } else {
     long double nudge = mode == 1 ? 0.9L : 0.5L;
     rounded = static_cast<double>(std::trunc(a * factor + nudge) / factor);
