@@ -1,0 +1,415 @@
+#!/bin/bash
+# End-to-end tests of Halvane.exe: the real program under Wine in Xvfb, in a
+# program folder prepared the way Jw_cad leaves it, driven with real keys and
+# clicks; the files it leaves are checked byte for byte.
+#
+# Builds (or reuses) the x86-64 and i686 programs in build/win-x86_64 and
+# build/win-i686 (E2E_BUILD_X64, E2E_BUILD_X86 to use other folders).
+# Screenshots and logs go to build/e2e/.
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+OUT=$ROOT/build/e2e
+WORK=$OUT/work
+FIX=$ROOT/tests/e2e/fixtures
+X64_BUILD=${E2E_BUILD_X64:-$ROOT/build/win-x86_64}
+X86_BUILD=${E2E_BUILD_X86:-$ROOT/build/win-i686}
+source "$ROOT/tests/e2e/lib.sh"
+
+for tool in Xvfb xdotool xwininfo xwd xclip iconv wineserver; do
+  command -v $tool >/dev/null || {
+    echo "missing $tool (tools/install-deps.sh installs it)"
+    exit 1
+  }
+done
+[ -n "$CONVERT" ] || { echo "missing ImageMagick's convert"; exit 1; }
+
+build() { # build DIR TOOLCHAIN TARGETS...
+  local dir=$1 toolchain=$2
+  shift 2
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain" >/dev/null &&
+    cmake --build "$dir" -j"$(nproc)" --target "$@" >"$OUT/build-$toolchain.log" 2>&1
+}
+
+mkdir -p "$OUT"
+rm -rf "$WORK"
+mkdir -p "$WORK"
+echo "building the Windows programs"
+build "$X64_BUILD" mingw-x86_64.cmake Halvane Halvane-probe halvane-run ||
+  { tail -30 "$OUT/build-mingw-x86_64.cmake.log"; exit 1; }
+build "$X86_BUILD" mingw-i686.cmake Halvane ||
+  { tail -30 "$OUT/build-mingw-i686.cmake.log"; exit 1; }
+HALVANE=$X64_BUILD/ui/Halvane.exe
+PROBE=$X64_BUILD/ui/Halvane-probe.exe
+HALVANE_RUN=$X64_BUILD/halvane-run.exe
+HALVANE_X86=$X86_BUILD/ui/Halvane.exe
+
+trap cleanup EXIT
+start_x || exit 1
+configure_prefix "$OUT/wineprefix"
+
+HQ=$WORK/hq.txt
+printf 'hq\r\n' >"$HQ"
+
+# reference NAME INPUT [SETTINGS] [--cancel]: what halvane-run writes for the
+# same folder; prints the folder.
+reference() {
+  local dir=$WORK/reference-$1
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  cp "$2" "$dir/JWC_TEMP.TXT"
+  [ -n "${3:-}" ] && cp "$3" "$dir/t517.dat"
+  "$WINE_RUN" "$(winpath "$HALVANE_RUN")" ${4:-} "$(winpath "$dir")" \
+    >"$dir.log" 2>&1
+  printf '%s' "$dir"
+}
+
+# prepared NAME [EXE] [INPUT] [SETTINGS]: a program folder with the host's
+# JWC_TEMP.TXT and a settings file ("-" for none).
+prepared() {
+  local dir
+  dir=$(make_folder "$1" "${2:-$HALVANE}")
+  cp "${3:-$FIX/JWC_TEMP.TXT}" "$dir/JWC_TEMP.TXT"
+  [ "${4:-$FIX/t517.dat}" != - ] && cp "${4:-$FIX/t517.dat}" "$dir/t517.dat"
+  printf '%s' "$dir"
+}
+
+# Client point (x, y) of the dialog on the screen, from its frame.
+click_client() {
+  local border=$(((WIN_W - 511) / 2))
+  xdotool mousemove $((WIN_X + border + $1)) $((WIN_Y + WIN_H - 375 - border + $2)) click 1
+  sleep 0.3
+}
+
+close_count() { grep -c '^close$' "$1/probe.log"; }
+
+# --- Cancel: every way of closing without OK --------------------------------
+
+# cancel_by ACTION: Esc, Alt+N, the system menu's Close (Alt+Space C; Wine
+# leaves Alt+F4 to a window manager), the close box, the Cancel button.
+cancel_by() {
+  local dir w
+  dir=$(prepared "cancel $1" "$PROBE")
+  launch "$dir"
+  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  case $1 in
+    escape) keys Escape ;;
+    alt-n) keys alt+n ;;
+    system-menu)
+      keys alt+space
+      keys c
+      ;;
+    close-box)
+      window_frame "$w"
+      xdotool mousemove $((WIN_X + WIN_W - 13)) $((WIN_Y + 11)) click 1
+      ;;
+    cancel-button)
+      window_frame "$w"
+      click_client 428 328
+      ;;
+  esac
+  check "the program ends" wait_exit
+  check "exit code 0" exit_zero
+  check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+  check "the settings file is unchanged" same_file "$dir/t517.dat" "$FIX/t517.dat"
+  check "FormClose ran once" equals "$(close_count "$dir")" 1
+}
+test_cancel_escape() { cancel_by escape; }
+test_cancel_alt_n() { cancel_by alt-n; }
+test_cancel_system_menu() { cancel_by system-menu; }
+test_cancel_close_box() { cancel_by close-box; }
+test_cancel_button() { cancel_by cancel-button; }
+
+# --- OK: every way of pressing it gives halvane-run's output ----------------
+
+REFERENCE=
+ok_by() {
+  local dir w
+  dir=$(prepared "${2:-ok $1}")
+  launch "$dir"
+  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  case $1 in
+    enter) keys Return ;;
+    alt-y) keys alt+y ;;
+    ok-button)
+      window_frame "$w"
+      click_client 428 280
+      ;;
+    enter-in-edit) # Tab to Edit4, the 17th stop
+      keys $(printf 'Tab %.0s' $(seq 16)) Return
+      ;;
+    enter-in-memo)
+      window_frame "$w"
+      click_client 400 100
+      type_text "x"
+      keys Return
+      ;;
+  esac
+  check "the program ends" wait_exit
+  check "exit code 0" exit_zero
+  check "JWC_TEMP.TXT as halvane-run writes it" \
+    same_file "$dir/JWC_TEMP.TXT" "$REFERENCE/JWC_TEMP.TXT"
+  check "t517.dat as halvane-run writes it" \
+    same_file "$dir/t517.dat" "$REFERENCE/t517.dat"
+}
+test_ok_enter() { ok_by enter; }
+test_ok_alt_y() { ok_by alt-y; }
+test_ok_button() { ok_by ok-button; }
+test_ok_enter_in_edit() { ok_by enter-in-edit; }
+test_ok_enter_in_memo() { ok_by enter-in-memo; }
+test_ok_japanese_folder() { ok_by alt-y "外部変形/寸法 ツール"; }
+test_cancel_japanese_folder() {
+  local dir
+  dir=$(prepared "外部変形/寸法 ツール 2")
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  keys alt+n
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+}
+
+# --- keyboard: tab order, length limits, lists ------------------------------
+
+test_tab_order() {
+  local dir order
+  dir=$(prepared "tab order" "$PROBE" "" -)
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  keys $(printf 'Tab %.0s' $(seq 22))
+  keys shift+Tab shift+Tab
+  order=$(grep '^focus ' "$dir/probe.log" | cut -d' ' -f2 | tr '\n' ' ')
+  check "Tab visits the controls in order, never the memo" equals "$order" \
+    "ComboBox1 ComboBox2 Edit7 Edit8 Edit1 ComboBox3 Edit2 Edit3 ComboBox4 ComboBox5 RadioGroup1 RadioGroup2 CheckBox1 CheckBox2 CheckBox3 CheckBox4 Edit4 Edit5 Edit6 Edit9 Button1 Button2 ComboBox1 Button2 Button1 "
+  keys Escape
+  check "the program ends" wait_exit
+}
+
+test_length_limits() {
+  local dir w wide14 wide17
+  wide14=寸法寸法寸法寸法寸法寸法寸法
+  wide17=寸法寸法寸法寸法寸法寸法寸法寸法寸
+  dir=$(prepared "length limits")
+  launch "$dir"
+  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  keys Tab Tab # Edit7, 8 bytes; its text is selected
+  type_text "3.00000001"
+  keys Tab Tab Tab Tab # Edit2, 32 bytes
+  type_text "abcdefghijklmnopqrstuvwxyz0123456789ABCD"
+  keys Tab # Edit3, 32 bytes
+  to_clipboard "$wide17"
+  keys ctrl+v # 34 bytes: refused whole
+  to_clipboard "aü"
+  keys ctrl+v # no Shift-JIS form: refused
+  to_clipboard $'前後\r\nX'
+  keys ctrl+v # the first line only
+  to_clipboard "$wide14"
+  keys ctrl+v # 4 + 28 bytes: fits exactly
+  to_clipboard "漢"
+  keys ctrl+v
+  type_text "z"
+  keys Return
+  check "the program ends" wait_exit
+  check "Edit7 kept 8 bytes" equals "$(settings_line "$dir" 14)" "3.000000"
+  check "Edit2 kept 32 bytes" equals "$(settings_line "$dir" 9)" \
+    "abcdefghijklmnopqrstuvwxyz012345"
+  check "Edit3 took full-width text up to 32 bytes" \
+    equals "$(settings_line "$dir" 10)" "前後$wide14"
+  local ref
+  ref=$(reference limits "$FIX/JWC_TEMP.TXT" "$dir/t517.dat")
+  check "the output is halvane-run's for these settings" \
+    same_file "$dir/JWC_TEMP.TXT" "$ref/JWC_TEMP.TXT"
+}
+
+test_lists_take_no_typing() {
+  local dir
+  dir=$(prepared "lists")
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  type_text "xyz" # ComboBox1
+  keys $(printf 'Tab %.0s' $(seq 8)) # ComboBox4
+  type_text "xyz"
+  keys Return
+  check "the program ends" wait_exit
+  check "ComboBox1 keeps its item" equals "$(settings_line "$dir" 3)" 1
+  check "ComboBox4 keeps its item" equals "$(settings_line "$dir" 6)" 2
+  check "the output is unchanged by the typing" \
+    same_file "$dir/JWC_TEMP.TXT" "$REFERENCE/JWC_TEMP.TXT"
+}
+
+# --- refusals ---------------------------------------------------------------
+
+test_refused_text_type() {
+  local dir
+  dir=$(prepared "refused text type" "$PROBE" "" -) # no settings: no text type
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  keys Return
+  sleep 0.5
+  check "the dialog stays open" kill -0 "$APP_PID"
+  check "the focus is on ComboBox3" equals "$(last_focus "$dir")" ComboBox3
+  check "no settings saved" no_file "$dir/t517.dat"
+  check "nothing written yet" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
+  check "no message" equals "$(grep -c '^message' "$dir/probe.log")" 0
+  keys Escape
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+  check "no settings saved" no_file "$dir/t517.dat"
+}
+
+test_refused_marker_scale() {
+  local dir
+  dir=$(prepared "refused marker scale" "$PROBE")
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  keys Tab Tab Tab Tab # Edit1
+  type_text "0"
+  keys Tab Return
+  sleep 0.5
+  check "the dialog stays open" kill -0 "$APP_PID"
+  check "the focus is back on Edit1" equals "$(last_focus "$dir")" Edit1
+  check "the settings file is unchanged" same_file "$dir/t517.dat" "$FIX/t517.dat"
+  keys Escape
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+  check "FormClose ran once" equals "$(close_count "$dir")" 1
+}
+
+test_zero_length_message() {
+  local dir ref
+  dir=$(prepared "zero length" "$PROBE" "$FIX/zero_length.JWC_TEMP.TXT")
+  ref=$(reference zero "$FIX/zero_length.JWC_TEMP.TXT" "$FIX/t517.dat")
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  keys Return
+  check "a message box appears" wait_window '^確認$' 10 >/dev/null
+  sleep 0.5
+  screenshot "$OUT/zero-length-message.png"
+  check "its text" equals "$(grep '^message ' "$dir/probe.log" | cut -d' ' -f2-)" \
+    "寸法が「0」になりますので作図出来ません"
+  keys Return
+  check "the message box closes" window_gone '^確認$'
+  sleep 0.3
+  check "the dialog stays open" kill -0 "$APP_PID"
+  check "no close yet" equals "$(close_count "$dir")" 0
+  check "the settings are saved before the length test" \
+    same_file "$dir/t517.dat" "$ref/t517.dat"
+  keys Escape
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+}
+
+# --- files and places -------------------------------------------------------
+
+test_read_only_folder() {
+  local src dir
+  src=$(prepared "read-only source")
+  dir=$WORK/read-only
+  mkdir -p "$dir"
+  if mount --bind "$src" "$dir" 2>/dev/null &&
+    mount -o remount,bind,ro "$dir" 2>/dev/null; then
+    MOUNTED+=("$dir")
+    echo "    program folder on a read-only bind mount"
+    launch "$dir"
+    wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+    keys Return # OK: neither the settings nor the output can be written
+    check "the program ends" wait_exit
+    check "exit code 0" exit_zero
+    check "no message box" equals "$(xdotool search --name '^確認$' 2>/dev/null)" ""
+    check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
+    check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
+    umount "$dir"
+  else
+    # Without mount rights: JWC_TEMP.TXT is a folder, which no file can replace.
+    umount "$dir" 2>/dev/null
+    echo "    no mount rights: JWC_TEMP.TXT made a folder instead"
+    rm -f "$src/JWC_TEMP.TXT"
+    mkdir "$src/JWC_TEMP.TXT"
+    launch "$src"
+    wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+    keys Escape
+    check "the program ends" wait_exit
+    check "exit code 0" exit_zero
+    check "the folder is left as it was" test -d "$src/JWC_TEMP.TXT"
+    check "no partial file left" equals "$(ls "$src" | grep -vc -e '^Halvane.exe$' -e '^JWC_TEMP.TXT$' -e '^t517.dat$')" 0
+  fi
+}
+
+test_saved_position() {
+  local dir w settings
+  for place in "300 200" "-40 700"; do
+    settings=$WORK/position.dat
+    { printf '%s\r\n' $place; tail -n +3 "$FIX/t517.dat"; } >"$settings"
+    dir=$(prepared "position ${place/ /,}" "" "" "$settings")
+    launch "$dir"
+    w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+    window_frame "$w"
+    check "the window is placed at $place" equals "$WIN_X $WIN_Y" "$place"
+    keys Escape
+    check "the program ends" wait_exit
+  done
+}
+
+test_layout_and_screenshot() {
+  local dir w origin_x origin_y
+  dir=$(prepared "layout" "$PROBE" "" -)
+  launch "$dir"
+  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  check "the taskbar window t482_Halvane exists" wait_window '^t482_Halvane$' 2 >/dev/null
+  sleep 0.5
+  screenshot "$OUT/screen.png"
+  window_frame "$w"
+  "$CONVERT" "$OUT/screen.png" -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage \
+    "$OUT/dialog.png"
+  check "the layout" "$ROOT/tests/e2e/check_layout.sh" "$dir/probe.log" \
+    "$ROOT/tests/e2e/expected_layout.txt"
+  read -r origin_x origin_y < <(sed -n 's/^client .* origin //p' "$dir/probe.log")
+  at() { pixel "$OUT/screen.png" $((origin_x + $1)) $((origin_y + $2)); }
+  check "white form" equals "$(at 505 260)" "255,255,255"
+  check "light blue memo" equals "$(at 400 219)" "187,235,244"
+  check "grey status strip" equals "$(at 4 372)" "231,231,231"
+  keys Escape
+  check "the program ends" wait_exit
+}
+
+test_i686_program() {
+  if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    skip_test i686 "this kernel cannot start Wine's 32-bit loader; Halvane.exe for i686 was built, not run"
+    return
+  fi
+  run_test test_i686_cancel_and_ok
+}
+test_i686_cancel_and_ok() {
+  local dir
+  dir=$(prepared "i686 cancel" "$HALVANE_X86")
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  keys Escape
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+  dir=$(prepared "i686 ok" "$HALVANE_X86")
+  launch "$dir"
+  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  keys Return
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT as halvane-run writes it" \
+    same_file "$dir/JWC_TEMP.TXT" "$REFERENCE/JWC_TEMP.TXT"
+}
+
+# --- run ----------------------------------------------------------------------
+
+REFERENCE=$(reference ok "$FIX/JWC_TEMP.TXT" "$FIX/t517.dat")
+if cmp -s "$REFERENCE/JWC_TEMP.TXT" "$HQ" || [ ! -s "$REFERENCE/JWC_TEMP.TXT" ]; then
+  echo "halvane-run drew nothing for the fixture; see $REFERENCE.log"
+  exit 1
+fi
+
+started=$SECONDS
+tests=$(declare -F | awk '{print $3}' | grep '^test_' | grep -v -e '^test_i686')
+if [ $# -gt 0 ]; then tests=$(printf '%s\n' $tests | grep -e "$1"); fi
+for t in $tests; do run_test "$t"; done
+[ $# -eq 0 ] && test_i686_program
+
+echo
+echo "end-to-end: $((SECONDS - started)) s; screenshots and logs in $OUT"
+echo "$PASSED passed, $FAILED failed, $SKIPPED skipped"
+((FAILED == 0))
