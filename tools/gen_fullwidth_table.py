@@ -39,16 +39,20 @@ def rank(code):
     return 0
 
 
-def build_encoder():
-    best = {}
+def two_byte_characters():
+    """(code, character) for every assigned two-byte code."""
     for lead in lead_bytes():
         for trail in range(0x40, 0xFD):
             try:
-                ch = bytes([lead, trail]).decode("cp932")
+                yield (lead << 8) | trail, bytes([lead, trail]).decode("cp932")
             except UnicodeDecodeError:
                 continue
-            code = (lead << 8) | trail
-            if ch not in best or rank(code) < rank(best[ch]):
+
+
+def build_encoder():
+    best = {}
+    for code, ch in two_byte_characters():
+        if ch not in best or rank(code) < rank(best[ch]):
                 best[ch] = code
     return best
 
@@ -87,17 +91,12 @@ def combined_table(mark):
 
 def hiragana_pairs():
     pairs = []
-    for lead in lead_bytes():
-        for trail in range(0x40, 0xFD):
-            try:
-                ch = bytes([lead, trail]).decode("cp932")
-            except UnicodeDecodeError:
-                continue
-            code = ord(ch)
-            if 0x3041 <= code <= 0x3096 or code in (0x309D, 0x309E):
-                kata = sjis(chr(code + 0x60))
-                if kata:
-                    pairs.append(((lead << 8) | trail, kata))
+    for code, ch in two_byte_characters():
+        u = ord(ch)
+        if 0x3041 <= u <= 0x3096 or u in (0x309D, 0x309E):
+            kata = sjis(chr(u + 0x60))
+            if kata:
+                pairs.append((code, kata))
     return sorted(pairs)
 
 
@@ -134,15 +133,16 @@ constexpr std::array<std::uint16_t, 256> kOneByte = {{
 constexpr unsigned char kKanaFirst = 0x{KANA_FIRST:02X};
 constexpr unsigned char kKanaLast = 0x{KANA_LAST:02X};
 
-// Kana 0x{KANA_FIRST:02X}..0x{KANA_LAST:02X} followed by 0x{VOICED:02X}; 0 where they stay apart.
-constexpr std::array<std::uint16_t, {len(voiced)}> kVoiced = {{
+// Kana 0x{KANA_FIRST:02X}..0x{KANA_LAST:02X} followed by 0x{VOICED:02X} (first row) or 0x{SEMI_VOICED:02X};
+// 0 where they stay apart.
+constexpr std::array<std::array<std::uint16_t, {len(voiced)}>, 2> kCombined = {{{{
+    {{{{
 {rows(voiced, 8)}
-}};
-
-// Kana 0x{KANA_FIRST:02X}..0x{KANA_LAST:02X} followed by 0x{SEMI_VOICED:02X}; 0 where they stay apart.
-constexpr std::array<std::uint16_t, {len(semi)}> kSemiVoiced = {{
+    }}}},
+    {{{{
 {rows(semi, 8)}
-}};
+    }}}},
+}}}};
 
 // Hiragana and its katakana, sorted by the hiragana code.
 constexpr std::array<std::pair<std::uint16_t, std::uint16_t>, {len(pairs)}>
@@ -156,9 +156,8 @@ std::uint16_t FullWidthOfByte(unsigned char byte) {{ return kOneByte[byte]; }}
 
 std::uint16_t CombinedFullWidth(unsigned char kana, unsigned char mark) {{
   if (kana < kKanaFirst || kana > kKanaLast) return 0;
-  if (mark == 0x{VOICED:02X}) return kVoiced[kana - kKanaFirst];
-  if (mark == 0x{SEMI_VOICED:02X}) return kSemiVoiced[kana - kKanaFirst];
-  return 0;
+  if (mark != 0x{VOICED:02X} && mark != 0x{SEMI_VOICED:02X}) return 0;
+  return kCombined[mark - 0x{VOICED:02X}][kana - kKanaFirst];
 }}
 
 std::uint16_t KatakanaOfHiragana(std::uint16_t code) {{
