@@ -71,7 +71,7 @@ std::string StripSpaces(std::string_view text) {
     const auto b = static_cast<unsigned char>(text[i]);
     const bool blank =
         n == 2 ? b == 0x81 && static_cast<unsigned char>(text[i + 1]) == 0x40
-               : b <= 0x20 && !IsLeadByte(b);
+               : b <= 0x20;
     if (!blank) result.append(text.substr(i, n));
     i += n;
   }
