@@ -6,7 +6,8 @@ need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
 for p in cmake g++ make clang libclang-rt-14-dev libgtest-dev googletest \
          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-         wine wine64 xvfb xdotool imagemagick x11-apps fonts-ipafont-gothic \
+         wine wine64 xvfb xdotool imagemagick x11-apps x11-utils xclip \
+         fonts-ipafont-gothic \
          librsvg2-bin zip clang-format; do
   have "$p" || need+=("$p")
 done
