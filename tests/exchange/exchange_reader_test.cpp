@@ -16,9 +16,13 @@ TEST_P(LineFormTest, StoresWhatTheLinesSay) {
   GetParam().check(Exchange());
 }
 
-std::string Numbers(int from, int count) {
-  std::string s;
-  for (int i = 0; i < count; ++i) s += " " + std::to_string(from + i);
+// The key followed by `count` numbers counting up from `from`.
+std::string Numbers(const char* key, int from, int count) {
+  std::string s = key;
+  for (int i = 0; i < count; ++i) {
+    s += ' ';
+    s += std::to_string(from + i);
+  }
   return s;
 }
 
@@ -34,17 +38,17 @@ const LineCase kHeaderCases[] = {
      {"hk"},
      [](auto& d) { EXPECT_EQ(d.DrawingAngle, 0); }},
     {"hs_fifteen_numbers_stores_nothing",
-     {"hs" + Numbers(2, 15)},
+     {Numbers("hs", 2, 15)},
      [](auto& d) {
        for (double s : d.GroupScale) EXPECT_EQ(s, 1.0);
      }},
     {"hs_seventeen_numbers_stores_sixteen",
-     {"hs" + Numbers(2, 17)},
+     {Numbers("hs", 2, 17)},
      [](auto& d) {
        for (int i = 0; i < 16; ++i) EXPECT_EQ(d.GroupScale[i], 2 + i);
      }},
     {"hs_forty_numbers_stores_sixteen",
-     {"hs" + Numbers(5, 40)},
+     {Numbers("hs", 5, 40)},
      [](auto& d) {
        EXPECT_EQ(d.GroupScale[0], 5);
        EXPECT_EQ(d.GroupScale[15], 20);
@@ -66,8 +70,8 @@ const LineCase kHeaderCases[] = {
        EXPECT_EQ(d.PaperHeight, 297);
      }},
     {"text_types",
-     {"hcw" + Numbers(1, 10), "hch" + Numbers(11, 10), "hcd" + Numbers(21, 10),
-      "hcc" + Numbers(31, 10)},
+     {Numbers("hcw", 1, 10), Numbers("hch", 11, 10), Numbers("hcd", 21, 10),
+      Numbers("hcc", 31, 10)},
      [](auto& d) {
        for (int i = 0; i < 10; ++i) {
          EXPECT_EQ(d.TextTypes[i].W, 1 + i);
@@ -77,7 +81,7 @@ const LineCase kHeaderCases[] = {
        }
      }},
     {"text_types_nine_numbers_ignored",
-     {"hcw" + Numbers(1, 9)},
+     {Numbers("hcw", 1, 9)},
      [](auto& d) { EXPECT_EQ(d.TextTypes[0].W, 3.0); }},
     {"hcc_colour_not_an_integer_reads_0",
      {"hcc 1.5 2 3 4 5 6 7 8 9 10"},

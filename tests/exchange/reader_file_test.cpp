@@ -163,7 +163,10 @@ TEST_F(ReaderFileTest, ManyMegabyteLines) {
 
 TEST_F(ReaderFileTest, LineOfMoreThan32Fields) {
   std::string file = "hs";
-  for (int i = 1; i <= 100; ++i) file += " " + std::to_string(i);
+  for (int i = 1; i <= 100; ++i) {
+    file += ' ';
+    file += std::to_string(i);
+  }
   file += "\r\n";
   ASSERT_TRUE(ReadExchangeFile(Write(file)));
   EXPECT_EQ(Exchange().GroupScale[15], 16);

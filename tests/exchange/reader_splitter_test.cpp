@@ -74,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LineSplitterTest, LineBeyond32FieldsKeepsTheFirst32) {
   std::string line;
-  for (int i = 1; i <= 40; ++i) line += std::to_string(i) + " ";
+  for (int i = 1; i <= 40; ++i) {
+    line += std::to_string(i);
+    line += ' ';
+  }
   LineSplitter splitter;
   const std::vector<std::string> fields = Split(splitter, line);
   ASSERT_EQ(fields.size(), 32u);

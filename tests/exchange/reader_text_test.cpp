@@ -9,6 +9,12 @@ namespace {
 
 const std::string kDefaultFont = kDefaultFontName;
 
+std::string Repeated(const char* head, std::size_t count, char c) {
+  std::string s = head;
+  s.append(count, c);
+  return s;
+}
+
 const LineCase kTextCases[] = {
     {"text_with_type_from_the_header",
      {"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 11 12 13 14 15 16 17 18 19 20", "cn3",
@@ -76,7 +82,7 @@ const LineCase kTextCases[] = {
      {"ch 1 2 3 4 \"ab\x82"},
      [](auto& d) { EXPECT_EQ(d.Texts[0].Text, "ab"); }},
     {"text_cut_to_255_bytes",
-     {"ch 1 2 3 4 \"" + std::string(300, 'x')},
+     {Repeated("ch 1 2 3 4 \"", 300, 'x')},
      [](auto& d) { EXPECT_EQ(d.Texts[0].Text, std::string(255, 'x')); }},
     {"text_cut_never_splits_a_character",
      {"ch 1 2 3 4 \"" +
@@ -91,7 +97,7 @@ const LineCase kTextCases[] = {
        EXPECT_EQ(text.substr(252), "\x82\xa0");
      }},
     {"font_name_cut_to_255_bytes",
-     {"cn\"$" + std::string(400, 'f'), "ch 1 2 3 4 \"a"},
+     {Repeated("cn\"$", 400, 'f'), "ch 1 2 3 4 \"a"},
      [](auto& d) {
        EXPECT_EQ(d.CurFontName.size(), 400u);
        EXPECT_EQ(d.HostFontName.size(), 400u);
@@ -192,7 +198,7 @@ const LineCase kDimensionCases[] = {
      {"pl", "msg", "#", "0 0 1 0"},
      [](auto& d) { EXPECT_EQ(d.Lines[0].PolylineNo, 0); }},
     {"dimension_text_cut_to_255",
-     {"msg", "cs 0 0 1 0 \"" + std::string(256, 'y')},
+     {"msg", Repeated("cs 0 0 1 0 \"", 256, 'y')},
      [](auto& d) { EXPECT_EQ(d.Dims[0].Text.Text, std::string(255, 'y')); }},
 };
 INSTANTIATE_TEST_SUITE_P(Dimensions, LineFormTest,
