@@ -53,6 +53,12 @@ configure_prefix() {
     timeout 300 "$WINE_RUN" wineboot -i >"$OUT/wineboot.log" 2>&1 || true
     timeout 120 wineserver -w || true
   fi
+  # The title-bar buttons are drawn with Marlett, which this Wine does not
+  # find in its own data folder.
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
   local reg=$OUT/prefix.reg
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'

@@ -355,9 +355,11 @@ test_layout_and_screenshot() {
   launch "$dir"
   w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
   check "the taskbar window t482_Halvane exists" wait_window '^t482_Halvane$' 2 >/dev/null
+  window_frame "$w"
+  # A click on the title bar makes it the foreground window, drawn as active.
+  xdotool mousemove $((WIN_X + 200)) $((WIN_Y + 11)) click 1
   sleep 0.5
   screenshot "$OUT/screen.png"
-  window_frame "$w"
   "$CONVERT" "$OUT/screen.png" -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage \
     "$OUT/dialog.png"
   check "the layout" "$ROOT/tests/e2e/check_layout.sh" "$dir/probe.log" \
