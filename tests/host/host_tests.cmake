@@ -31,3 +31,16 @@ if(NOT CMAKE_CROSSCOMPILING AND TARGET halvane-run)
   set_tests_properties(host_standin_dialog PROPERTIES SKIP_RETURN_CODE 77
                        TIMEOUT 300)
 endif()
+
+# The release package, when tools/release.sh has made it.
+if(NOT CMAKE_CROSSCOMPILING)
+  find_package(Python3 COMPONENTS Interpreter)
+  if(Python3_FOUND)
+    add_test(NAME release_zip
+             COMMAND ${Python3_EXECUTABLE}
+                     ${CMAKE_SOURCE_DIR}/tests/host/check_release_zip.py
+                     ${CMAKE_SOURCE_DIR}/dist/Halvane-${PROJECT_VERSION}.zip
+                     ${CMAKE_SOURCE_DIR})
+    set_tests_properties(release_zip PROPERTIES SKIP_RETURN_CODE 77)
+  endif()
+endif()

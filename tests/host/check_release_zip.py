@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""Checks the contents of dist/Halvane-<version>.zip.
+
+usage: check_release_zip.py ZIP SOURCE_DIR   (exit 77 when ZIP is missing)
+"""
+import os
+import struct
+import sys
+import zipfile
+
+PE_MACHINE = {"x64": 0x8664, "x86": 0x014C}
+
+
+def pe_machine(data):
+    if data[:2] != b"MZ":
+        return None
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    if data[pe:pe + 4] != b"PE\0\0":
+        return None
+    return struct.unpack_from("<H", data, pe + 4)[0]
+
+
+def main():
+    path, source = sys.argv[1], sys.argv[2]
+    if not os.path.exists(path):
+        print("SKIPPED: no", path, "(run tools/release.sh)")
+        return 77
+    name = os.path.basename(path)[:-len(".zip")]
+    with open(os.path.join(source, "jwcad", "HALVANE.BAT"), "rb") as f:
+        bat = f.read()
+    with open(os.path.join(source, "jwcad", "使い方.txt"), "rb") as f:
+        usage = f.read()
+    failures = []
+
+    def check(ok, what):
+        print(("ok   " if ok else "FAIL ") + what)
+        if not ok:
+            failures.append(what)
+
+    with zipfile.ZipFile(path) as z:
+        check(z.testzip() is None, "every member reads back intact")
+        infos = {i.filename: i for i in z.infolist() if not i.is_dir()}
+        expected = {f"{name}/使い方.txt", f"{name}/x64/HALVANE.BAT",
+                    f"{name}/x64/Halvane.exe", f"{name}/x86/HALVANE.BAT",
+                    f"{name}/x86/Halvane.exe"}
+        check(set(infos) == expected, "exactly the five files: " +
+              ", ".join(sorted(infos)))
+        if set(infos) != expected:
+            return 1
+        check(infos[f"{name}/使い方.txt"].flag_bits & 0x800 != 0,
+              "the Japanese file name is marked as UTF-8")
+        check(z.read(f"{name}/使い方.txt") == usage,
+              "usage text as in jwcad/ (Shift-JIS, CR LF)")
+        usage_text = usage.decode("cp932")
+        check("\n" not in usage_text.replace("\r\n", ""), "usage: CR LF only")
+        for word in ("t517.dat", "未実行", "HALVANE.BAT", "外部変形"):
+            check(word in usage_text, "usage text mentions " + word)
+        for arch, machine in PE_MACHINE.items():
+            check(z.read(f"{name}/{arch}/HALVANE.BAT") == bat,
+                  f"{arch}: the batch file as in jwcad/")
+            exe = z.read(f"{name}/{arch}/Halvane.exe")
+            check(pe_machine(exe) == machine,
+                  f"{arch}: Halvane.exe is a Windows program for {arch}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
