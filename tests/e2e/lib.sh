@@ -109,27 +109,28 @@ wait_window() {
   return 1
 }
 
-window_gone() {
+# poll SECONDS COMMAND...: true as soon as COMMAND is.
+poll() {
   local i
-  for ((i = 0; i < ${2:-10} * 10; i++)); do
-    [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
+  for ((i = 0; i < $1 * 10; i++)); do
+    "${@:2}" && return 0
     sleep 0.1
   done
   return 1
 }
 
+no_window() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+window_gone() { poll "${2:-10}" no_window "$1"; }
+program_ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
+
 # wait_exit [SECONDS]: waits for the program; sets EXIT_CODE.
 wait_exit() {
-  local i
-  for ((i = 0; i < ${1:-20} * 10; i++)); do
-    if ! kill -0 "$APP_PID" 2>/dev/null; then
-      wait "$APP_PID"
-      EXIT_CODE=$?
-      APP_PID=
-      return 0
-    fi
-    sleep 0.1
-  done
+  if poll "${1:-20}" program_ended; then
+    wait "$APP_PID"
+    EXIT_CODE=$?
+    APP_PID=
+    return 0
+  fi
   kill "$APP_PID" 2>/dev/null
   wait "$APP_PID" 2>/dev/null
   APP_PID=

@@ -81,6 +81,15 @@ click_client() {
   sleep 0.3
 }
 
+# start_dialog DIR: starts the program in DIR and waits for its dialog; sets
+# DIALOG to its X window.
+start_dialog() {
+  launch "$1"
+  DIALOG=$(wait_window '^Halvane$') && return 0
+  check "the dialog appears" false
+  return 1
+}
+
 close_count() { grep -c '^close$' "$1/probe.log"; }
 
 # --- Cancel: every way of closing without OK --------------------------------
@@ -88,10 +97,9 @@ close_count() { grep -c '^close$' "$1/probe.log"; }
 # cancel_by ACTION: Esc, Alt+N, the system menu's Close (Alt+Space C; Wine
 # leaves Alt+F4 to a window manager), the close box, the Cancel button.
 cancel_by() {
-  local dir w
+  local dir
   dir=$(prepared "cancel $1" "$PROBE")
-  launch "$dir"
-  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   case $1 in
     escape) keys Escape ;;
     alt-n) keys alt+n ;;
@@ -100,11 +108,11 @@ cancel_by() {
       keys c
       ;;
     close-box)
-      window_frame "$w"
+      window_frame "$DIALOG"
       xdotool mousemove $((WIN_X + WIN_W - 13)) $((WIN_Y + 11)) click 1
       ;;
     cancel-button)
-      window_frame "$w"
+      window_frame "$DIALOG"
       click_client 428 328
       ;;
   esac
@@ -124,22 +132,21 @@ test_cancel_button() { cancel_by cancel-button; }
 
 REFERENCE=
 ok_by() {
-  local dir w
+  local dir
   dir=$(prepared "${2:-ok $1}")
-  launch "$dir"
-  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   case $1 in
     enter) keys Return ;;
     alt-y) keys alt+y ;;
     ok-button)
-      window_frame "$w"
+      window_frame "$DIALOG"
       click_client 428 280
       ;;
     enter-in-edit) # Tab to Edit4, the 17th stop
       keys $(printf 'Tab %.0s' $(seq 16)) Return
       ;;
     enter-in-memo)
-      window_frame "$w"
+      window_frame "$DIALOG"
       click_client 400 100
       type_text "x"
       keys Return
@@ -161,8 +168,7 @@ test_ok_japanese_folder() { ok_by alt-y "外部変形/寸法 ツール"; }
 test_cancel_japanese_folder() {
   local dir
   dir=$(prepared "外部変形/寸法 ツール 2")
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys alt+n
   check "the program ends" wait_exit
   check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
@@ -173,8 +179,7 @@ test_cancel_japanese_folder() {
 test_tab_order() {
   local dir order
   dir=$(prepared "tab order" "$PROBE" "" -)
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys $(printf 'Tab %.0s' $(seq 22))
   keys shift+Tab shift+Tab
   order=$(grep '^focus ' "$dir/probe.log" | cut -d' ' -f2 | tr '\n' ' ')
@@ -185,12 +190,11 @@ test_tab_order() {
 }
 
 test_length_limits() {
-  local dir w wide14 wide17
+  local dir wide14 wide17
   wide14=寸法寸法寸法寸法寸法寸法寸法
   wide17=寸法寸法寸法寸法寸法寸法寸法寸法寸
   dir=$(prepared "length limits")
-  launch "$dir"
-  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys Tab Tab # Edit7, 8 bytes; its text is selected
   type_text "3.00000001"
   keys Tab Tab Tab Tab # Edit2, 32 bytes
@@ -223,8 +227,7 @@ test_length_limits() {
 test_lists_take_no_typing() {
   local dir
   dir=$(prepared "lists")
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   type_text "xyz" # ComboBox1
   keys $(printf 'Tab %.0s' $(seq 8)) # ComboBox4
   type_text "xyz"
@@ -241,8 +244,7 @@ test_lists_take_no_typing() {
 test_refused_text_type() {
   local dir
   dir=$(prepared "refused text type" "$PROBE" "" -) # no settings: no text type
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys Return
   sleep 0.5
   check "the dialog stays open" kill -0 "$APP_PID"
@@ -259,8 +261,7 @@ test_refused_text_type() {
 test_refused_marker_scale() {
   local dir
   dir=$(prepared "refused marker scale" "$PROBE")
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys Tab Tab Tab Tab # Edit1
   type_text "0"
   keys Tab Return
@@ -278,8 +279,7 @@ test_zero_length_message() {
   local dir ref
   dir=$(prepared "zero length" "$PROBE" "$FIX/zero_length.JWC_TEMP.TXT")
   ref=$(reference zero "$FIX/zero_length.JWC_TEMP.TXT" "$FIX/t517.dat")
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys Return
   check "a message box appears" wait_window '^確認$' 10 >/dev/null
   sleep 0.5
@@ -309,8 +309,7 @@ test_read_only_folder() {
     mount -o remount,bind,ro "$dir" 2>/dev/null; then
     MOUNTED+=("$dir")
     echo "    program folder on a read-only bind mount"
-    launch "$dir"
-    wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+    start_dialog "$dir" || return
     keys Return # OK: neither the settings nor the output can be written
     check "the program ends" wait_exit
     check "exit code 0" exit_zero
@@ -324,8 +323,7 @@ test_read_only_folder() {
     echo "    no mount rights: JWC_TEMP.TXT made a folder instead"
     rm -f "$src/JWC_TEMP.TXT"
     mkdir "$src/JWC_TEMP.TXT"
-    launch "$src"
-    wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+    start_dialog "$src" || return
     keys Escape
     check "the program ends" wait_exit
     check "exit code 0" exit_zero
@@ -335,14 +333,13 @@ test_read_only_folder() {
 }
 
 test_saved_position() {
-  local dir w settings
+  local dir settings
   for place in "300 200" "-40 700"; do
     settings=$WORK/position.dat
     { printf '%s\r\n' $place; tail -n +3 "$FIX/t517.dat"; } >"$settings"
     dir=$(prepared "position ${place/ /,}" "" "" "$settings")
-    launch "$dir"
-    w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
-    window_frame "$w"
+    start_dialog "$dir" || return
+    window_frame "$DIALOG"
     check "the window is placed at $place" equals "$WIN_X $WIN_Y" "$place"
     keys Escape
     check "the program ends" wait_exit
@@ -350,12 +347,11 @@ test_saved_position() {
 }
 
 test_layout_and_screenshot() {
-  local dir w origin_x origin_y
+  local dir origin_x origin_y
   dir=$(prepared "layout" "$PROBE" "" -)
-  launch "$dir"
-  w=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   check "the taskbar window t482_Halvane exists" wait_window '^t482_Halvane$' 2 >/dev/null
-  window_frame "$w"
+  window_frame "$DIALOG"
   # A click on the title bar makes it the foreground window, drawn as active.
   xdotool mousemove $((WIN_X + 200)) $((WIN_Y + 11)) click 1
   sleep 0.5
@@ -383,14 +379,12 @@ test_i686_program() {
 test_i686_cancel_and_ok() {
   local dir
   dir=$(prepared "i686 cancel" "$HALVANE_X86")
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys Escape
   check "the program ends" wait_exit
   check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
   dir=$(prepared "i686 ok" "$HALVANE_X86")
-  launch "$dir"
-  wait_window '^Halvane$' >/dev/null || { check "the dialog appears" false; return; }
+  start_dialog "$dir" || return
   keys Return
   check "the program ends" wait_exit
   check "JWC_TEMP.TXT as halvane-run writes it" \

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 
@@ -75,7 +76,9 @@ TEST(DialogLayout, MemoHasTwentyFiveLinesWithTheSixteenthEmpty) {
 
 TEST(FormFields, EveryControlMapsToItsModelField) {
   TForm1 form;
+  std::map<ControlKind, int> counts;
   for (int i = 0; i < kControlCount; ++i) {
+    ++counts[KindOf(static_cast<ControlId>(i))];
     const auto id = static_cast<ControlId>(i);
     const ControlKind kind = KindOf(id);
     EXPECT_EQ(ListOf(form, id) != nullptr, kind == ControlKind::List);
@@ -83,6 +86,14 @@ TEST(FormFields, EveryControlMapsToItsModelField) {
     EXPECT_EQ(RadioOf(form, id) != nullptr, kind == ControlKind::Radio);
     EXPECT_EQ(CheckOf(form, id) != nullptr, kind == ControlKind::Check);
   }
+  EXPECT_EQ(counts[ControlKind::List], 5);
+  EXPECT_EQ(counts[ControlKind::Edit], 9);
+  EXPECT_EQ(counts[ControlKind::Radio], 2);
+  EXPECT_EQ(counts[ControlKind::Check], 4);
+  EXPECT_EQ(KindOf(ControlId::Button1), ControlKind::Button);
+  EXPECT_EQ(KindOf(ControlId::Button2), ControlKind::Button);
+  EXPECT_EQ(KindOf(ControlId::Memo1), ControlKind::Memo);
+  EXPECT_EQ(KindOf(ControlId::LabelA1), ControlKind::Status);
   EXPECT_EQ(EditOf(form, ControlId::Edit7), &form.Edit7);
   EXPECT_EQ(ListOf(form, ControlId::ComboBox3), &form.ComboBox3);
   EXPECT_EQ(RadioOf(form, ControlId::RadioGroup2), &form.RadioGroup2);
