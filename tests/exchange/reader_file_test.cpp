@@ -123,8 +123,8 @@ TEST_F(ReaderFileTest, ControlZEndsTheFile) {
 }
 
 TEST_F(ReaderFileTest, NulAndOtherBytesAreDropped) {
-  ASSERT_TRUE(ReadExchangeFile(
-      Write(std::string("c\0i 1 2\xff 3\r\n\xfe\x01\x02\r\n", 21))));
+  static constexpr char kBytes[] = "c\0i 1 2\xff 3\r\n\xfe\x01\x02\r\n";
+  ASSERT_TRUE(ReadExchangeFile(Write(std::string(kBytes, sizeof kBytes - 1))));
   ASSERT_EQ(Exchange().Circles.Count(), 1u);
   EXPECT_EQ(Exchange().Circles[0].Values[1], 2);
 }
