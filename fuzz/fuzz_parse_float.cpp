@@ -5,11 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
-#include <string_view>
 
-#include "fuzz/number_reference_scan.h"
+#include "fuzz/number_reference.h"
 #include "util/numbers.h"
 
 namespace {
@@ -20,11 +18,7 @@ size_t Digits(const std::string& s, size_t i) {
   return halvane::reference::Run(s, i, Digit);
 }
 
-struct Expected {
-  bool ok;
-  double value;
-  size_t stop;
-};
+using Expected = halvane::reference::Expected<double>;
 
 Expected Reference(const std::string& s) {
   size_t i = 0;
@@ -51,8 +45,6 @@ Expected Reference(const std::string& s) {
   return {true, negative ? -magnitude : magnitude, end};
 }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -62,19 +54,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
-  Expected expected = Reference(text);
-
-  double value = 777;
-  halvane::ParseResult r =
-      halvane::ParseFloat(text.data(), text.data() + text.size(), value);
-  if (r.ok != expected.ok || !SameBits(value, expected.value) ||
-      static_cast<size_t>(r.ptr - text.data()) != expected.stop) {
-    std::abort();
-  }
-  double whole =
-      expected.ok && expected.stop == text.size() ? expected.value : 0.0;
-  if (!SameBits(halvane::ParseFloat(std::string_view(text)), whole)) {
-    std::abort();
-  }
+  halvane::reference::Compare<double>(text, Reference(text),
+                                      halvane::ParseFloat, halvane::ParseFloat);
   return 0;
 }

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
-#include "fuzz/number_reference_scan.h"
+#include "fuzz/number_reference.h"
 #include "util/numbers.h"
 
 namespace {
@@ -13,11 +12,7 @@ namespace {
 using halvane::reference::Digit;
 using halvane::reference::Run;
 
-struct Expected {
-  bool ok;
-  int32_t value;
-  size_t stop;
-};
+using Expected = halvane::reference::Expected<int32_t>;
 
 bool HexDigit(char c) {
   return Digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -55,17 +50,7 @@ Expected Reference(const std::string& s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
-  Expected expected = Reference(text);
-
-  int32_t value = 777;
-  halvane::ParseResult r =
-      halvane::ParseInt(text.data(), text.data() + text.size(), value);
-  if (r.ok != expected.ok || value != expected.value ||
-      static_cast<size_t>(r.ptr - text.data()) != expected.stop) {
-    std::abort();
-  }
-  int32_t whole =
-      expected.ok && expected.stop == text.size() ? expected.value : 0;
-  if (halvane::ParseInt(std::string_view(text)) != whole) std::abort();
+  halvane::reference::Compare<int32_t>(text, Reference(text), halvane::ParseInt,
+                                       halvane::ParseInt);
   return 0;
 }
