@@ -1,6 +1,8 @@
 #include "exchange/line_splitter.h"
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -33,6 +35,33 @@ std::array<uint8_t, 256> MakeClasses(bool splitting) {
 
 const std::array<uint8_t, 256> kSplitting = MakeClasses(true);
 const std::array<uint8_t, 256> kNotSplitting = MakeClasses(false);
+
+constexpr std::size_t kWord = sizeof(uint64_t);
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+// High bit of the lowest byte below n (n <= 0x80) is set; bytes above the
+// lowest flagged one may be flagged wrongly, which the caller never uses.
+constexpr uint64_t BytesBelow(uint64_t word, uint8_t n) {
+  return (word - kOnes * n) & ~word & kHighBits;
+}
+
+constexpr uint64_t BytesEqual(uint64_t word, uint8_t c) {
+  return BytesBelow(word ^ (kOnes * c), 1);
+}
+
+// Flags the first byte that is not simply appended: a control byte, a byte
+// from 0x80 up, and while splitting a separator, a quote or an equals sign.
+uint64_t SpecialBytes(uint64_t word, bool splitting) {
+  uint64_t special = word & kHighBits;
+  if (splitting) {
+    special |=
+        BytesBelow(word, 0x21) | BytesEqual(word, '"') | BytesEqual(word, '=');
+  } else {
+    special |= BytesBelow(word, 0x20);
+  }
+  return special;
+}
 
 // A line buffer bigger than this is given back before the next line.
 constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
@@ -77,8 +106,9 @@ void LineSplitter::NextField(std::size_t fieldEnd) {
 
 void LineSplitter::Feed(const char* first, const char* last) {
   if (full_ || first == last) return;
-  // A pending lead byte and its partner add one byte more than the piece.
-  Reserve(static_cast<std::size_t>(last - first) + 1);
+  // A pending lead byte and its partner add one byte more than the piece;
+  // the word-wise copy below may write up to a word beyond what it keeps.
+  Reserve(static_cast<std::size_t>(last - first) + 1 + kWord);
   const auto* p = reinterpret_cast<const unsigned char*>(first);
   const auto* end = reinterpret_cast<const unsigned char*>(last);
   char* const base = buffer_.get();
@@ -96,6 +126,25 @@ void LineSplitter::Feed(const char* first, const char* last) {
     pendingLead_ = -1;
   }
   while (p < end) {
+    if constexpr (std::endian::native == std::endian::little) {
+      // Runs of ordinary bytes go a word at a time.
+      while (end - p >= static_cast<std::ptrdiff_t>(kWord)) {
+        uint64_t word;
+        std::memcpy(&word, p, kWord);
+        std::memcpy(out, &word, kWord);
+        const uint64_t special = SpecialBytes(word, splitting_);
+        if (special == 0) {
+          p += kWord;
+          out += kWord;
+          continue;
+        }
+        const int plain = std::countr_zero(special) / 8;
+        p += plain;
+        out += plain;
+        break;
+      }
+      if (p == end) break;
+    }
     const unsigned char c = *p++;
     const uint8_t byteClass = classes[c];
     if (byteClass == kAppend) {  // most bytes: keep the loop tight for them

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,54 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"lead_fd_and_e0", "\xfd\x41\xe0\x40", {"\xfd\x41\xe0\x40"}},
         SplitCase{"lead_a0_is_single", "\xa0 b", {"\xa0", "b"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The splitting rules byte by byte, as plainly as they can be written.
+std::vector<std::string> ReferenceSplit(std::string_view line) {
+  std::vector<std::string> fields(1);
+  bool splitting = true;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if ((c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFD)) {
+      if (i + 1 == line.size()) break;
+      fields.back() += line.substr(i, 2);
+      ++i;
+    } else if (splitting && c == '"') {
+      splitting = false;
+    } else if (splitting && c == '=') {
+      fields.back() += '=';
+      splitting = false;
+    } else if (splitting && (c == ' ' || c == '\t')) {
+      if (!fields.back().empty()) {
+        if (fields.size() == kMaxFields) break;
+        fields.emplace_back();
+      }
+    } else if (c >= 0x20 && c <= 0xFD) {
+      fields.back() += static_cast<char>(c);
+    }
+  }
+  return fields;
+}
+
+TEST(LineSplitterTest, AgreesWithTheRulesOnRandomLines) {
+  static constexpr char kBytes[] =
+      "0123456789.- -  \t\"=abAZ\x01\x7f\x81\xa0\xe0\xfd\xfe";
+  uint32_t state = 2463534242u;
+  LineSplitter splitter;
+  for (int i = 0; i < 100000; ++i) {
+    std::string line;
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    const int length = static_cast<int>(state % 90);
+    for (int k = 0; k < length; ++k) {
+      state ^= state << 13;
+      state ^= state >> 17;
+      state ^= state << 5;
+      line += kBytes[state % (sizeof kBytes - 1)];
+    }
+    ASSERT_EQ(Split(splitter, line), ReferenceSplit(line)) << line;
+  }
+}
 
 TEST(LineSplitterTest, LineBeyond32FieldsKeepsTheFirst32) {
   std::string line;
