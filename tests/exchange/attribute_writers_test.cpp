@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "writer_test_support.h"
@@ -287,35 +288,34 @@ TEST_F(WriterTest, WritingStoresTheValueAndClearsOnlyItsFlag) {
 }
 
 TEST_F(WriterTest, ResetWriterStateRestoresDefaultsAndSetsEveryFlag) {
-  ExchangeData& data = Exchange();
-  data.CurGroup = 5;
-  data.CurLayer = 6;
-  data.CurLineColor = 7;
-  data.CurLineType = 8;
-  data.CurLineWidth = 9;
-  data.CurTextType = 0;
-  data.CurFreeW = data.CurFreeH = data.CurFreeD = 9.5;
-  data.CurFreeColor = 4;
-  data.CurTextCode = 3;
-  data.CurFontName = "<x>";
-  data.CurPointColor = 5;
-  data.CurExtColor = 12;
-  data.Force.fill(false);
-  ResetWriterState();
-  EXPECT_EQ(data.CurGroup, 0);
-  EXPECT_EQ(data.CurLayer, 0);
-  EXPECT_EQ(data.CurLineColor, 1);
-  EXPECT_EQ(data.CurLineType, 1);
-  EXPECT_EQ(data.CurLineWidth, 0);
-  EXPECT_EQ(data.CurTextType, 1);
-  EXPECT_EQ(data.CurFreeW, 2.0);
-  EXPECT_EQ(data.CurFreeH, 2.0);
-  EXPECT_EQ(data.CurFreeD, 0.0);
-  EXPECT_EQ(data.CurFreeColor, 1);
-  EXPECT_EQ(data.CurTextCode, 0);
+  InitExchangeData();  // the cache at its defaults
+  const ExchangeData& data = Exchange();
+  const auto defaults = std::make_tuple(
+      data.CurGroup, data.CurLayer, data.CurLineColor, data.CurLineType,
+      data.CurLineWidth, data.CurTextType, data.CurFreeW, data.CurFreeH,
+      data.CurFreeD, data.CurFreeColor, data.CurTextCode, data.CurFontName,
+      data.CurPointColor, data.CurExtColor);
   EXPECT_EQ(data.CurFontName, kDefaultFontName);
-  EXPECT_EQ(data.CurPointColor, 1);
-  EXPECT_EQ(data.CurExtColor, 0);
+  // Every writer once with a value off its default, then a reset.
+  Exchange().LineWidthGiven = true;
+  PutLayerGroup(5);
+  PutLayer(6);
+  PutLineColor(7, 0);
+  PutLineType(8, 0);
+  PutLineWidth(9);
+  PutTextType(0, 4, 0, 9.5, 8.5, 7.5);
+  PutTextCode(3);
+  PutFontName("<x>");
+  PutPointColor(5, 0);
+  Exchange().CurExtColor = 12;
+  ResetWriterState();
+  EXPECT_EQ(
+      std::make_tuple(data.CurGroup, data.CurLayer, data.CurLineColor,
+                      data.CurLineType, data.CurLineWidth, data.CurTextType,
+                      data.CurFreeW, data.CurFreeH, data.CurFreeD,
+                      data.CurFreeColor, data.CurTextCode, data.CurFontName,
+                      data.CurPointColor, data.CurExtColor),
+      defaults);
   for (int flag = 0; flag < kForceFlagCount; ++flag) {
     EXPECT_TRUE(data.Force[flag]) << "flag " << flag;
   }
