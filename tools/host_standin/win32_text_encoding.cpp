@@ -21,8 +21,6 @@ std::wstring ToWide(UINT code_page, DWORD flags, std::string_view text,
   return wide;
 }
 
-}  // namespace
-
 std::string FromWide(const std::wstring& wide) {
   if (wide.empty()) return {};
   int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(),
@@ -33,6 +31,8 @@ std::string FromWide(const std::wstring& wide) {
                       out.data(), n, nullptr, nullptr);
   return out;
 }
+
+}  // namespace
 
 // Character by character, so that a bad byte costs only itself, as with
 // iconv on Linux (the code page API would also swallow the byte after it).
