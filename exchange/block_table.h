@@ -19,6 +19,7 @@ class BlockTable {
   T& Append() {
     ReserveNext();
     T& slot = blocks_[count_ / kBlock][count_ % kBlock];
+    slot = T{};  // zero-filled here, while the line is hot in the cache
     ++count_;
     return slot;
   }
@@ -28,7 +29,7 @@ class BlockTable {
   void ReserveNext() {
     if (count_ == blocks_.size() * kBlock) {
       blocks_.reserve(blocks_.size() + 1);
-      blocks_.push_back(std::make_unique<T[]>(kBlock));
+      blocks_.push_back(std::make_unique_for_overwrite<T[]>(kBlock));
     }
   }
 
