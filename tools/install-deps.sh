@@ -8,7 +8,7 @@ for p in cmake g++ make clang libclang-rt-14-dev libgtest-dev googletest \
          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
          wine wine64 xvfb xdotool imagemagick x11-apps x11-utils xclip \
          fonts-ipafont-gothic \
-         librsvg2-bin zip clang-format; do
+         librsvg2-bin zip clang-format python3; do
   have "$p" || need+=("$p")
 done
 have wine32:i386 || need+=("wine32:i386")
