@@ -28,6 +28,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   timeout 300 tools/wine-run.sh wineboot -i >/dev/null 2>&1 || true
   timeout 120 wineserver -w || true
 fi
+# One wineserver for the whole run, started and answering before any test.
+wineserver -p >/dev/null 2>&1 || true
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+for try in 1 2 3 4 5; do
+  timeout 120 tools/wine-run.sh cmd /c exit >/dev/null 2>&1 && break
+  sleep 2
+done
 
 for arch in x86_64 i686; do
   step "Windows $arch build and tests under Wine"
