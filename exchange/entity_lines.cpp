@@ -153,18 +153,19 @@ bool StoreEntityLine(const LineFields& f) {
 
 void StoreSegment(const LineFields& f) {
   ExchangeData& d = Exchange();
-  TJwwEntLine segment{};
-  FillEntHead(segment.Head);
-  segment.X1 = FieldNumber(f.Field(1));
-  segment.Y1 = FieldNumber(f.Field(2));
-  segment.X2 = FieldNumber(f.Field(3));
-  segment.Y2 = FieldNumber(f.Field(4));
+  TJwwEntLine* segment;
   if (d.InDimension) {
-    d.HeldDimLine = segment;  // taken by the next "cs" text
+    segment = &d.HeldDimLine;  // taken by the next "cs" text
+    *segment = TJwwEntLine{};
+    FillEntHead(segment->Head);
   } else {
-    segment.PolylineNo = d.InPolyline ? d.PolylineNo : 0;
-    AppendEntity(d.Lines, kKindLine) = segment;
+    segment = &AppendEntity(d.Lines, kKindLine);
+    segment->PolylineNo = d.InPolyline ? d.PolylineNo : 0;
   }
+  segment->X1 = FieldNumber(f.Field(1));
+  segment->Y1 = FieldNumber(f.Field(2));
+  segment->X2 = FieldNumber(f.Field(3));
+  segment->Y2 = FieldNumber(f.Field(4));
   d.CurZFlags = 0;
   d.CurPickRef = 0;
 }

@@ -31,7 +31,8 @@ bool StoreKeyedLine(const LineFields& f, char first) {
 void StoreLine(const LineFields& f) {
   const std::string_view key = f.Field(1);
   if (key.empty()) return;  // only possible with n = 1: a blank line
-  if (key.find("file=") != std::string_view::npos) {
+  // An equals sign ends the splitting, so only a lone field can hold "file=".
+  if (f.Count == 1 && key.find("file=") != std::string_view::npos) {
     StoreHostFileName(key);
     return;
   }
