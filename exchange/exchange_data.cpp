@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "exchange/attribute_writers.h"
+
 namespace halvane {
 namespace {
 
@@ -59,20 +61,7 @@ void InitFirstLineValues(ExchangeData& d) {
 }
 
 void InitCurrentAttributes(ExchangeData& d) {
-  d.CurGroup = 0;
-  d.CurLayer = 0;
-  d.CurLineColor = 1;
-  d.CurLineType = 1;
-  d.CurLineWidth = 0;
-  d.CurTextType = 1;
-  d.CurFreeW = 2.0;
-  d.CurFreeH = 2.0;
-  d.CurFreeD = 0.0;
-  d.CurFreeColor = 1;
-  d.CurTextCode = 0;
-  d.CurFontName = kDefaultFontName;
-  d.CurPointColor = 1;
-  d.CurExtColor = 0;
+  ResetWriterState();  // the writers' defaults are the reader's start values
   // Until the first line of each of these kinds the flag marks that its
   // first-line value has not been taken yet.
   d.Force.fill(false);
