@@ -68,7 +68,10 @@ configure_prefix() {
     printf '"MS Gothic"="IPAGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n'
   } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
   timeout 120 "$WINE_RUN" regedit /S "$(winpath "$reg")" >/dev/null 2>&1
-  # One server for the whole run makes each start quick.
+  # End what regedit started (its desktop process predates the settings),
+  # then keep one server for the whole run, which makes each start quick.
+  wineserver -k >/dev/null 2>&1 || true
+  timeout 60 wineserver -w || true
   wineserver -p
 }
 
