@@ -10,34 +10,34 @@
 
 namespace halvane::test {
 
-struct HostFileSpec {
+struct HostInput {
   double Angle = 0;
   double Scale = 1;  // of every layer group
   std::vector<Point> Points = {{0, 0}, {100, 0}, {50, 20}, {50, 30}};
   std::vector<std::string> Attributes = {"lg0", "ly0", "lc2", "lt1", "cn1"};
 };
 
-inline std::string HostFile(const HostFileSpec& spec) {
-  std::vector<std::string> lines = {"hq", "hk " + FormatGeneral(spec.Angle)};
+inline std::string HostFile(const HostInput& input) {
+  std::vector<std::string> lines = {"hq", "hk " + FormatGeneral(input.Angle)};
   std::string scales = "hs";
-  for (int i = 0; i < 16; ++i) scales += " " + FormatGeneral(spec.Scale);
+  for (int i = 0; i < 16; ++i) scales += " " + FormatGeneral(input.Scale);
   lines.push_back(scales);
   lines.push_back("hcw 3 3 3 3 3 3 3 3 3 3");
   lines.push_back("hch 3 3 3 3 3 3 3 3 3 3");
   lines.push_back("hcd 0 0 0 0 0 0 0 0 0 0");
   lines.push_back("hcc 2 2 2 2 2 2 2 2 2 2");
-  for (std::size_t i = 0; i < spec.Points.size(); ++i) {
+  for (std::size_t i = 0; i < input.Points.size(); ++i) {
     lines.push_back("hp" + std::to_string(i + 1) + " " +
-                    FormatGeneral(spec.Points[i].x) + " " +
-                    FormatGeneral(spec.Points[i].y));
+                    FormatGeneral(input.Points[i].x) + " " +
+                    FormatGeneral(input.Points[i].y));
   }
-  for (const auto& line : spec.Attributes) lines.push_back(line);
+  for (const auto& line : input.Attributes) lines.push_back(line);
   return CrLf(lines);
 }
 
 // A folder holding the host's file, with the dialog's defaults otherwise.
-inline void PrepareFolder(const TempFolder& folder, const HostFileSpec& spec) {
-  WriteBytes(folder.Path() / "JWC_TEMP.TXT", HostFile(spec));
+inline void PrepareFolder(const TempFolder& folder, const HostInput& input) {
+  WriteBytes(folder.Path() / "JWC_TEMP.TXT", HostFile(input));
 }
 
 }  // namespace halvane::test

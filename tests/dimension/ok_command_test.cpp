@@ -11,7 +11,7 @@
 namespace halvane {
 namespace {
 
-using test::HostFileSpec;
+using test::HostInput;
 using test::ReadBytes;
 using test::RunDialog;
 using test::SplitCrLf;
@@ -177,15 +177,15 @@ TEST(OkCommandTest, DrawingShowsProgressThenCloses) {
 
 TEST(OkCommandTest, OutputStartsWithTheAttributesAndEndsWithTheMarkers) {
   TempFolder folder;
-  HostFileSpec spec;
-  spec.Attributes = {"lg3",
-                     "ly5",
-                     "lc4",
-                     "lt2",
-                     "lw3",
-                     "cn2",
-                     "cn\"$\x82\x6c\x82\x72 \x96\xbe\x92\xa9" /* ＭＳ 明朝 */};
-  test::PrepareFolder(folder, spec);
+  HostInput input;
+  input.Attributes = {"lg3",
+                      "ly5",
+                      "lc4",
+                      "lt2",
+                      "lw3",
+                      "cn2",
+                      "cn\"$\x82\x6c\x82\x72 \x96\xbe\x92\xa9" /* ＭＳ 明朝 */};
+  test::PrepareFolder(folder, input);
   const auto result =
       RunDialog(folder.Path(), [](TForm1& form, int) { ChooseTextType(form); });
   const auto lines = SplitCrLf(result.Output);
@@ -207,9 +207,9 @@ TEST(OkCommandTest, OutputStartsWithTheAttributesAndEndsWithTheMarkers) {
 
 TEST(OkCommandTest, ZeroLengthShowsTheMessageAfterSaving) {
   TempFolder folder;
-  HostFileSpec spec;
-  spec.Points = {{5, 0}, {5, 80}, {40, 20}, {50, 30}};
-  test::PrepareFolder(folder, spec);
+  HostInput input;
+  input.Points = {{5, 0}, {5, 80}, {40, 20}, {50, 30}};
+  test::PrepareFolder(folder, input);
   const auto result = RunDialog(folder.Path(), [](TForm1& form, int) {
     ChooseTextType(form);
     form.Edit2.Text = "abc";
@@ -226,9 +226,9 @@ TEST(OkCommandTest, ZeroLengthShowsTheMessageAfterSaving) {
 
 TEST(OkCommandTest, MissingPickedPointsCountAsTheOrigin) {
   TempFolder folder;
-  HostFileSpec spec;
-  spec.Points = {{100, 0}};  // P2, P3 and P4 at (0, 0)
-  test::PrepareFolder(folder, spec);
+  HostInput input;
+  input.Points = {{100, 0}};  // P2, P3 and P4 at (0, 0)
+  test::PrepareFolder(folder, input);
   const auto result =
       RunDialog(folder.Path(), [](TForm1& form, int) { ChooseTextType(form); });
   ASSERT_TRUE(result.Drawn);
@@ -259,7 +259,7 @@ TEST(OkCommandTest, SavesThePositionTheDialogHasAtOk) {
 // cannot be drawn in finite numbers is refused like a zero-length dimension.
 struct ExtremeCase {
   const char* name;
-  HostFileSpec spec;
+  HostInput input;
   std::function<void(TForm1&)> change;
   bool drawn;
 };
@@ -269,7 +269,7 @@ class ExtremeInputTest : public testing::TestWithParam<ExtremeCase> {};
 TEST_P(ExtremeInputTest, EveryNumberReadsBack) {
   const ExtremeCase& c = GetParam();
   TempFolder folder;
-  test::PrepareFolder(folder, c.spec);
+  test::PrepareFolder(folder, c.input);
   const auto result = RunDialog(folder.Path(), [&](TForm1& form, int) {
     ChooseTextType(form);
     if (c.change) c.change(form);
@@ -285,58 +285,59 @@ TEST_P(ExtremeInputTest, EveryNumberReadsBack) {
   }
 }
 
-HostFileSpec Spec(double scale, std::vector<Point> points, double angle = 0) {
-  HostFileSpec spec;
-  spec.Scale = scale;
-  spec.Points = std::move(points);
-  spec.Angle = angle;
-  return spec;
+HostInput Input(double scale, std::vector<Point> points, double angle = 0) {
+  HostInput input;
+  input.Scale = scale;
+  input.Points = std::move(points);
+  input.Angle = angle;
+  return input;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ExtremeInputTest,
     testing::Values(
         ExtremeCase{"HugePoints",
-                    Spec(1, {{-1e300, 0}, {1e300, 0}, {0, 1e300}, {0, 0}}),
+                    Input(1, {{-1e300, 0}, {1e300, 0}, {0, 1e300}, {0, 0}}),
                     nullptr, false},
         ExtremeCase{
             "HugePointsShortValue",
-            Spec(1,
-                 {{1e300, 0}, {1e300 + 1e285, 0}, {1e300, 1e290}, {1e300, 0}}),
+            Input(1,
+                  {{1e300, 0}, {1e300 + 1e285, 0}, {1e300, 1e290}, {1e300, 0}}),
             [](TForm1& f) { f.RadioGroup2.ItemIndex = 1; }, false},
         ExtremeCase{"LengthOverflows",
-                    Spec(1, {{-1.7e308, 0}, {1.7e308, 0}, {0, 5}, {0, 0}}),
+                    Input(1, {{-1.7e308, 0}, {1.7e308, 0}, {0, 5}, {0, 0}}),
                     nullptr, false},
         ExtremeCase{
             "LineOverflows",
-            Spec(1, {{0, -1.7e308}, {100, -1.7e308}, {0, 1.7e308}, {50, 0}}),
+            Input(1, {{0, -1.7e308}, {100, -1.7e308}, {0, 1.7e308}, {50, 0}}),
             nullptr, false},
         ExtremeCase{"TinyScale",
-                    Spec(1e-300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    Input(1e-300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     nullptr, true},
         ExtremeCase{"HugeScale",
-                    Spec(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    Input(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     nullptr, true},
         ExtremeCase{"HugeScaleAndDistances",
-                    Spec(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    Input(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     [](TForm1& f) { f.Edit5.Text = "1e10"; }, false},
         ExtremeCase{"NegativeScale",
-                    Spec(-100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}), nullptr,
-                    true},
+                    Input(-100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    nullptr, true},
         ExtremeCase{"ZeroScale",
-                    Spec(0, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}), nullptr,
+                    Input(0, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}), nullptr,
                     true},
         ExtremeCase{"HugeMarkerScale",
-                    Spec(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     [](TForm1& f) {
                       f.Edit1.Text = "1e307";
                       f.ComboBox1.ItemIndex = 1;
                     },
                     true},
-        ExtremeCase{"TinyLength", Spec(1, {{0, 0}, {2e-10, 0}, {0, 1}, {0, 0}}),
-                    nullptr, true},
+        ExtremeCase{"TinyLength",
+                    Input(1, {{0, 0}, {2e-10, 0}, {0, 1}, {0, 0}}), nullptr,
+                    true},
         ExtremeCase{"OddAngle",
-                    Spec(1, {{1e15, 3}, {-1e15, 7}, {0, 1e15}, {5, 5}}, 1e300),
+                    Input(1, {{1e15, 3}, {-1e15, 7}, {0, 1e15}, {5, 5}}, 1e300),
                     nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
