@@ -24,6 +24,13 @@ class BlockTable {
     return slot;
   }
 
+  // Appends a copy of `value`; throws std::bad_alloc like Append().
+  void Append(const T& value) {
+    ReserveNext();
+    blocks_[count_ / kBlock][count_ % kBlock] = value;
+    ++count_;
+  }
+
   // Makes sure the next Append() allocates nothing and cannot throw, so that
   // two tables can be appended to together or not at all.
   void ReserveNext() {

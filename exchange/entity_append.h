@@ -21,4 +21,15 @@ Record& AppendEntity(BlockTable<Record>& table, int32_t kind) {
   return record;
 }
 
+// The same for a record made beforehand; its head is filled here.
+template <class Record>
+void AppendEntity(BlockTable<Record>& table, int32_t kind, Record record) {
+  ExchangeData& d = Exchange();
+  d.EntityOrder.ReserveNext();
+  table.ReserveNext();
+  AppendEntityOrder(kind, static_cast<int32_t>(table.Count()));
+  FillEntHead(record.Head);
+  table.Append(record);
+}
+
 }  // namespace halvane

@@ -153,19 +153,19 @@ bool StoreEntityLine(const LineFields& f) {
 
 void StoreSegment(const LineFields& f) {
   ExchangeData& d = Exchange();
-  TJwwEntLine* segment;
+  const double x1 = f.Number(1);
+  const double y1 = f.Number(2);
+  const double x2 = f.Number(3);
+  const double y2 = f.Number(4);
   if (d.InDimension) {
-    segment = &d.HeldDimLine;  // taken by the next "cs" text
-    *segment = TJwwEntLine{};
-    FillEntHead(segment->Head);
+    TJwwEntLine& held = d.HeldDimLine;  // taken by the next "cs" text
+    held = TJwwEntLine{{}, 0, x1, y1, x2, y2};
+    FillEntHead(held.Head);
   } else {
-    segment = &AppendEntity(d.Lines, kKindLine);
-    segment->PolylineNo = d.InPolyline ? d.PolylineNo : 0;
+    const int32_t polylineNo = d.InPolyline ? d.PolylineNo : 0;
+    AppendEntity(d.Lines, kKindLine,
+                 TJwwEntLine{{}, polylineNo, x1, y1, x2, y2});
   }
-  segment->X1 = FieldNumber(f.Field(1));
-  segment->Y1 = FieldNumber(f.Field(2));
-  segment->X2 = FieldNumber(f.Field(3));
-  segment->Y2 = FieldNumber(f.Field(4));
   d.CurZFlags = 0;
   d.CurPickRef = 0;
 }

@@ -88,10 +88,9 @@ void InitReaderState(ExchangeData& d) {
 
 }  // namespace
 
-ExchangeData& Exchange() {
-  static ExchangeData data;
-  return data;
-}
+// A plain global rather than a function's static, so no use pays for a
+// guard; no other static object's constructor reaches for it.
+ExchangeData exchange_detail::theExchangeData{};
 
 void InitExchangeData() {
   ExchangeData& d = Exchange();
@@ -103,22 +102,5 @@ void InitExchangeData() {
 }
 
 void FreeExchangeData() { ReleaseStorage(Exchange()); }
-
-void AppendEntityOrder(int32_t kind, int32_t index) {
-  TJwwOrderItem& item = Exchange().EntityOrder.Append();
-  item.Kind = kind;
-  item.Index = index;
-}
-
-void FillEntHead(TJwwEntHead& head) {
-  const ExchangeData& d = Exchange();
-  head.PickRef = d.CurPickRef;
-  head.Group = d.CurGroup;
-  head.Layer = d.CurLayer;
-  head.Color = d.CurLineColor;
-  head.LineType = d.CurLineType;
-  head.LineWidth = d.CurLineWidth;
-  head.ZFlags = d.CurZFlags;
-}
 
 }  // namespace halvane

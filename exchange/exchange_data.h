@@ -242,15 +242,28 @@ struct ExchangeData {
   BlockTable<OutputLine> Output;
 };
 
+namespace exchange_detail {
+extern ExchangeData theExchangeData;
+}
+
 // The one model of the run.
-ExchangeData& Exchange();
+inline ExchangeData& Exchange() { return exchange_detail::theExchangeData; }
 
 // Every field to its initial value, the six reader markers set, all tables
 // and the output buffer emptied.
 void InitExchangeData();
 // Releases every table and the output buffer.
 void FreeExchangeData();
-void AppendEntityOrder(int32_t kind, int32_t index);
-void FillEntHead(TJwwEntHead& head);
+
+inline void AppendEntityOrder(int32_t kind, int32_t index) {
+  Exchange().EntityOrder.Append(TJwwOrderItem{kind, index});
+}
+
+// The head of a new entity: the current attributes.
+inline void FillEntHead(TJwwEntHead& head) {
+  const ExchangeData& d = Exchange();
+  head = TJwwEntHead{d.CurPickRef,  d.CurGroup,     d.CurLayer, d.CurLineColor,
+                     d.CurLineType, d.CurLineWidth, d.CurZFlags};
+}
 
 }  // namespace halvane

@@ -8,6 +8,7 @@
 #include "exchange/file_access.h"
 #include "exchange/line_rows.h"
 #include "exchange/line_splitter.h"
+#include "exchange/plain_line.h"
 
 namespace halvane {
 namespace {
@@ -25,11 +26,18 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads the open file in large chunks; lines go to the splitter piece by
-// piece, so no line is ever copied whole. False on a read error.
+PlainLine& Plain() {
+  static PlainLine plain;
+  return plain;
+}
+
+// Reads the open file in large chunks. Most lines are split in place; the
+// rest go to the splitter piece by piece, so no line is ever copied whole.
+// False on a read error.
 bool ReadLines(std::FILE* file) {
   std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
   LineSplitter& splitter = Splitter();
+  PlainLine& plain = Plain();
   splitter.Begin(true);
   bool lineOpen = false;
   for (;;) {
@@ -43,6 +51,13 @@ bool ReadLines(std::FILE* file) {
     const void* stop = std::memchr(p, kEndOfFile, got);
     if (stop != nullptr) end = static_cast<const char*>(stop);
     while (p < end) {
+      if (!lineOpen) {
+        if (const char* next = plain.Split(p, end)) {
+          StoreLine(plain.Fields());
+          p = next;
+          continue;
+        }
+      }
       const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
       if (lf == nullptr) {
         splitter.Feed(p, end);

@@ -6,16 +6,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "exchange/field_number.h"
 #include "exchange/line_splitter.h"
 #include "util/numbers.h"
 
 namespace halvane {
 
 // Number k of a line is its field k + 1.
-inline double NumberOf(const LineFields& f, int k) {
-  return FieldNumber(f.Field(k + 1));
-}
+inline double NumberOf(const LineFields& f, int k) { return f.Number(k + 1); }
 inline int32_t IntegerField(const LineFields& f, int field) {
   return ParseInt(f.Field(field));
 }

@@ -6,10 +6,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "exchange/byte_words.h"
 #include "util/sjis_text.h"
 
 namespace halvane {
 namespace {
+
+using namespace byte_words;
 
 enum ByteClass : uint8_t { kAppend, kDrop, kLead, kSeparator, kQuote, kEquals };
 
@@ -35,20 +38,6 @@ std::array<uint8_t, 256> MakeClasses(bool splitting) {
 
 const std::array<uint8_t, 256> kSplitting = MakeClasses(true);
 const std::array<uint8_t, 256> kNotSplitting = MakeClasses(false);
-
-constexpr std::size_t kWord = sizeof(uint64_t);
-constexpr uint64_t kOnes = 0x0101010101010101ull;
-constexpr uint64_t kHighBits = 0x8080808080808080ull;
-
-// High bit of the lowest byte below n (n <= 0x80) is set; bytes above the
-// lowest flagged one may be flagged wrongly, which the caller never uses.
-constexpr uint64_t BytesBelow(uint64_t word, uint8_t n) {
-  return (word - kOnes * n) & ~word & kHighBits;
-}
-
-constexpr uint64_t BytesEqual(uint64_t word, uint8_t c) {
-  return BytesBelow(word ^ (kOnes * c), 1);
-}
 
 // Flags the first byte that is not simply appended: a control byte, a byte
 // from 0x80 up, and while splitting a separator, a quote or an equals sign.
@@ -194,7 +183,12 @@ LineFields LineSplitter::Finish() {
   // A lead byte at the very end of the line has no partner and is dropped.
   pendingLead_ = -1;
   if (!full_) ends_[current_] = used_;
-  return LineFields{current_ + 1, buffer_.get(), ends_};
+  std::size_t start = 0;
+  for (int k = 0; k <= current_; ++k) {
+    views_[k] = std::string_view(buffer_.get() + start, ends_[k] - start);
+    start = ends_[k];
+  }
+  return LineFields{current_ + 1, views_};
 }
 
 }  // namespace halvane

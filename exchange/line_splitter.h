@@ -7,23 +7,9 @@
 #include <memory>
 #include <string_view>
 
+#include "exchange/line_fields.h"
+
 namespace halvane {
-
-inline constexpr int kMaxFields = 32;
-
-// The fields of one split line, views into the splitter's buffer.
-struct LineFields {
-  int Count;  // n: index of the current field plus one
-  const char* Base;
-  const std::size_t* Ends;  // end offset of each field in Base
-
-  // Field k, 1-based; empty beyond Count.
-  std::string_view Field(int k) const {
-    if (k < 1 || k > Count) return {};
-    const std::size_t start = k == 1 ? 0 : Ends[k - 2];
-    return {Base + start, Ends[k - 1] - start};
-  }
-};
 
 // Splits a line that may arrive in pieces, so a long line is never held
 // twice. One buffer is reused for all lines; it only grows as far as the
@@ -52,6 +38,7 @@ class LineSplitter {
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
   std::size_t ends_[kMaxFields] = {};
+  std::string_view views_[kMaxFields];
   std::size_t fieldStart_ = 0;
   int current_ = 0;
   int pendingLead_ = -1;  // a lead byte waiting for its second byte
