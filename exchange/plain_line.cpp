@@ -5,6 +5,7 @@
 
 #include "exchange/byte_words.h"
 #include "exchange/field_number.h"
+#include "util/sjis_text.h"
 
 namespace halvane {
 namespace {
@@ -40,6 +41,35 @@ const char* SkipWord(const char* p, const char* last) {
   return *p == ' ' || *p == '\r' || *p == '\n' ? p : nullptr;
 }
 
+// After a double quote the rest of the line is one field, taken as it
+// stands when nothing in it would be dropped: no control byte, no 0xFE or
+// 0xFF, no lead byte without a printable partner. The position of its line
+// end (CR or LF), or nullptr.
+const char* QuotedRest(const char* p, const char* last) {
+  while (p != last) {
+    while (last - p >= static_cast<std::ptrdiff_t>(kWord)) {
+      const uint64_t word = Load(p);
+      const uint64_t special = (word & kHighBits) | BytesBelow(word, 0x20);
+      if (special != 0) {
+        p += FirstFlagged(special);
+        break;
+      }
+      p += kWord;
+    }
+    if (p == last) return nullptr;
+    const auto c = static_cast<unsigned char>(*p);
+    if (c < 0x20) return c == '\r' || c == '\n' ? p : nullptr;
+    if (c >= 0xFE) return nullptr;
+    if (!IsLeadByte(c)) {
+      ++p;
+      continue;
+    }
+    if (last - p < 2 || static_cast<unsigned char>(p[1]) < 0x20) return nullptr;
+    p += 2;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 const char* PlainLine::Split(const char* first, const char* last) {
@@ -65,6 +95,17 @@ const char* PlainLine::Split(const char* first, const char* last) {
       return next;
     }
     if (fields == kMaxFields) return nullptr;
+    if (*p == '"') {
+      const char* const lineEnd = QuotedRest(p + 1, last);
+      if (lineEnd == nullptr) return nullptr;
+      const char* next = AfterLineEnd(lineEnd, last);
+      if (next == nullptr) return nullptr;
+      views_[fields] =
+          std::string_view(p + 1, static_cast<std::size_t>(lineEnd - (p + 1)));
+      count_ = fields + 1;
+      known_ = known;
+      return next;
+    }
     // A number is read where it stands; its digits are all word bytes.
     const char* const start = p;
     if (ParsePlainDecimal(p, last, last, numbers_[fields]) && p != last &&
