@@ -16,30 +16,20 @@ namespace field_number_detail {
 inline constexpr uint64_t kPowersOfTen[] = {
     1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
-// High bits of the bytes from byte n of a word on (n = 0..8).
-inline constexpr uint64_t kFromByte[] = {
-    0x8080808080808080ull, 0x8080808080808000ull, 0x8080808080800000ull,
-    0x8080808080000000ull, 0x8080808000000000ull, 0x8080800000000000ull,
-    0x8080000000000000ull, 0x8000000000000000ull, 0};
-
-// Adds the run of ASCII digits in [p, end) at p to `mantissa`, moving p past
-// it, and returns how many digits it had (counting stops beyond 16). Eight
-// bytes are looked at a time while eight are readable before `readable`
-// (>= end): the lowest non-digit byte of a word is flagged exactly (carries
-// and borrows only run towards later bytes), bytes from `end` on count as
-// non-digits, and the digits of the run are combined by multiplication.
-inline int AddDigits(const char*& p, const char* end, const char* readable,
-                     uint64_t& mantissa) {
+// Adds the run of ASCII digits at p to `mantissa`, moving p past it, and
+// returns how many digits it had (counting stops beyond 16). Eight bytes are
+// looked at a time while eight are left before `end`: the lowest non-digit
+// byte of a word is flagged exactly (carries and borrows only run towards
+// later bytes), and the digits before it are combined by multiplication.
+inline int AddDigits(const char*& p, const char* end, uint64_t& mantissa) {
   int count = 0;
   if constexpr (std::endian::native == std::endian::little) {
-    while (p != end && readable - p >= 8) {
+    while (end - p >= 8) {
       uint64_t word;
       std::memcpy(&word, p, 8);
       const uint64_t values = word - 0x3030303030303030ull;
-      const std::ptrdiff_t left = end - p;
       const uint64_t nonDigits =
-          ((values | (word + 0x4646464646464646ull)) & 0x8080808080808080ull) |
-          kFromByte[left < 8 ? left : 8];
+          (values | (word + 0x4646464646464646ull)) & 0x8080808080808080ull;
       const int run = std::countr_zero(nonDigits) / 8;  // 8 for no flag
       if (run == 0) return count;
       // The run's digits move to the top bytes; the zeros below them are
@@ -65,13 +55,11 @@ inline int AddDigits(const char*& p, const char* end, const char* readable,
 
 }  // namespace field_number_detail
 
-// Reads [-]digits[.digits] in [p, end) at p, moving p past it, and returns
-// true with the exact value when there are 1 to 15 digits: they fit a double
-// exactly, as do the powers of ten up to 1e22, so one division rounds
-// correctly. Other numbers are left to ParseFloat. Bytes up to `readable`
-// (>= end) may be read, but only those before `end` count.
-inline bool ParsePlainDecimal(const char*& p, const char* end,
-                              const char* readable, double& value) {
+// Reads [-]digits[.digits] at p, moving p past it, and returns true with
+// the exact value when there are 1 to 15 digits: they fit a double exactly,
+// as do the powers of ten up to 1e22, so one division rounds correctly.
+// Other numbers are left to ParseFloat. Reads nothing at or past `end`.
+inline bool ParsePlainDecimal(const char*& p, const char* end, double& value) {
   static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3, 1e4,  1e5,
                                        1e6,  1e7,  1e8,  1e9, 1e10, 1e11,
                                        1e12, 1e13, 1e14, 1e15};
@@ -79,11 +67,11 @@ inline bool ParsePlainDecimal(const char*& p, const char* end,
   const bool negative = p != end && *p == '-';
   if (negative) ++p;
   uint64_t mantissa = 0;
-  int digits = AddDigits(p, end, readable, mantissa);
+  int digits = AddDigits(p, end, mantissa);
   int decimals = 0;
   if (p != end && *p == '.') {
     ++p;
-    decimals = AddDigits(p, end, readable, mantissa);
+    decimals = AddDigits(p, end, mantissa);
     digits += decimals;
   }
   if (digits == 0 || digits > 15) return false;
@@ -97,7 +85,7 @@ inline double FieldNumber(std::string_view text) {
   const char* p = text.data();
   const char* const end = p + text.size();
   double value;
-  if (ParsePlainDecimal(p, end, end, value) && p == end) return value;
+  if (ParsePlainDecimal(p, end, value) && p == end) return value;
   return ParseFloat(text);
 }
 

@@ -108,7 +108,7 @@ const char* PlainLine::Split(const char* first, const char* last) {
     }
     // A number is read where it stands; its digits are all word bytes.
     const char* const start = p;
-    if (ParsePlainDecimal(p, last, last, numbers_[fields]) && p != last &&
+    if (ParsePlainDecimal(p, last, numbers_[fields]) && p != last &&
         (*p == ' ' || *p == '\r' || *p == '\n')) {
       known |= 1u << fields;
     } else {
