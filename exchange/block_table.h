@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace halvane {
@@ -14,21 +15,15 @@ class BlockTable {
  public:
   static constexpr std::size_t kBlock = 1000;
 
-  // Appends a value-initialised (zero-filled) element and returns it.
-  // Throws std::bad_alloc when memory runs out; the table is unchanged then.
-  T& Append() {
+  // Appends `value` (by default a value-initialised, zero-filled element)
+  // and returns it; it is written while its cache line is hot. Throws
+  // std::bad_alloc when memory runs out; the table is unchanged then.
+  T& Append(T value = T{}) {
     ReserveNext();
     T& slot = blocks_[count_ / kBlock][count_ % kBlock];
-    slot = T{};  // zero-filled here, while the line is hot in the cache
+    slot = std::move(value);
     ++count_;
     return slot;
-  }
-
-  // Appends a copy of `value`; throws std::bad_alloc like Append().
-  void Append(const T& value) {
-    ReserveNext();
-    blocks_[count_ / kBlock][count_ % kBlock] = value;
-    ++count_;
   }
 
   // Makes sure the next Append() allocates nothing and cannot throw, so that

@@ -10,7 +10,6 @@ namespace halvane::byte_words {
 inline constexpr std::size_t kWord = sizeof(uint64_t);
 inline constexpr uint64_t kOnes = 0x0101010101010101ull;
 inline constexpr uint64_t kHighBits = 0x8080808080808080ull;
-inline constexpr uint64_t kLowBits = 0x7F7F7F7F7F7F7F7Full;
 inline constexpr bool kLittleEndian =
     std::endian::native == std::endian::little;
 
@@ -31,10 +30,18 @@ constexpr uint64_t BytesEqual(uint64_t word, uint8_t c) {
   return BytesBelow(word ^ (kOnes * c), 1);
 }
 
-// Bytes equal to c, every one of them exactly.
-constexpr uint64_t BytesEqualExactly(uint64_t word, uint8_t c) {
-  const uint64_t x = word ^ (kOnes * c);
-  return ~(((x & kLowBits) + kLowBits) | x | kLowBits);
+// Bytes a line's splitting does more with than append: a control byte, a
+// byte from 0x80 up, and while splitting a separator, a quote or an equals
+// sign. Only the lowest flagged byte is certain.
+constexpr uint64_t SpecialBytes(uint64_t word, bool splitting) {
+  uint64_t special = word & kHighBits;
+  if (splitting) {
+    special |=
+        BytesBelow(word, 0x21) | BytesEqual(word, '"') | BytesEqual(word, '=');
+  } else {
+    special |= BytesBelow(word, 0x20);
+  }
+  return special;
 }
 
 // Index of the byte of the lowest flag in a non-zero mask.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "exchange/exchange_data.h"
 
@@ -10,26 +11,16 @@ namespace halvane {
 // Appends a zero-filled record of `kind` to `table`, lists it in EntityOrder
 // and fills its head from the current attributes. Throws std::bad_alloc
 // before anything changes, so the order and the tables always agree.
+// Or appends `record`, made beforehand, with its head filled here.
 template <class Record>
-Record& AppendEntity(BlockTable<Record>& table, int32_t kind) {
-  ExchangeData& d = Exchange();
-  d.EntityOrder.ReserveNext();
-  table.ReserveNext();
-  AppendEntityOrder(kind, static_cast<int32_t>(table.Count()));
-  Record& record = table.Append();
-  FillEntHead(record.Head);
-  return record;
-}
-
-// The same for a record made beforehand; its head is filled here.
-template <class Record>
-void AppendEntity(BlockTable<Record>& table, int32_t kind, Record record) {
+Record& AppendEntity(BlockTable<Record>& table, int32_t kind,
+                     Record record = Record{}) {
   ExchangeData& d = Exchange();
   d.EntityOrder.ReserveNext();
   table.ReserveNext();
   AppendEntityOrder(kind, static_cast<int32_t>(table.Count()));
   FillEntHead(record.Head);
-  table.Append(record);
+  return table.Append(std::move(record));
 }
 
 }  // namespace halvane

@@ -26,18 +26,13 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-PlainLine& Plain() {
-  static PlainLine plain;
-  return plain;
-}
-
 // Reads the open file in large chunks. Most lines are split in place; the
 // rest go to the splitter piece by piece, so no line is ever copied whole.
 // False on a read error.
 bool ReadLines(std::FILE* file) {
   std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
   LineSplitter& splitter = Splitter();
-  PlainLine& plain = Plain();
+  PlainLine plain;
   splitter.Begin(true);
   bool lineOpen = false;
   for (;;) {

@@ -5,9 +5,9 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
+#include "exchange/byte_words.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -23,10 +23,9 @@ inline constexpr uint64_t kPowersOfTen[] = {
 // later bytes), and the digits before it are combined by multiplication.
 inline int AddDigits(const char*& p, const char* end, uint64_t& mantissa) {
   int count = 0;
-  if constexpr (std::endian::native == std::endian::little) {
+  if constexpr (byte_words::kLittleEndian) {
     while (end - p >= 8) {
-      uint64_t word;
-      std::memcpy(&word, p, 8);
+      const uint64_t word = byte_words::Load(p);
       const uint64_t values = word - 0x3030303030303030ull;
       const uint64_t nonDigits =
           (values | (word + 0x4646464646464646ull)) & 0x8080808080808080ull;

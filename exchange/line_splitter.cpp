@@ -39,19 +39,6 @@ std::array<uint8_t, 256> MakeClasses(bool splitting) {
 const std::array<uint8_t, 256> kSplitting = MakeClasses(true);
 const std::array<uint8_t, 256> kNotSplitting = MakeClasses(false);
 
-// Flags the first byte that is not simply appended: a control byte, a byte
-// from 0x80 up, and while splitting a separator, a quote or an equals sign.
-uint64_t SpecialBytes(uint64_t word, bool splitting) {
-  uint64_t special = word & kHighBits;
-  if (splitting) {
-    special |=
-        BytesBelow(word, 0x21) | BytesEqual(word, '"') | BytesEqual(word, '=');
-  } else {
-    special |= BytesBelow(word, 0x20);
-  }
-  return special;
-}
-
 // A line buffer bigger than this is given back before the next line.
 constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
 
@@ -115,11 +102,10 @@ void LineSplitter::Feed(const char* first, const char* last) {
     pendingLead_ = -1;
   }
   while (p < end) {
-    if constexpr (std::endian::native == std::endian::little) {
+    if constexpr (kLittleEndian) {
       // Runs of ordinary bytes go a word at a time.
       while (end - p >= static_cast<std::ptrdiff_t>(kWord)) {
-        uint64_t word;
-        std::memcpy(&word, p, kWord);
+        const uint64_t word = Load(p);
         std::memcpy(out, &word, kWord);
         const uint64_t special = SpecialBytes(word, splitting_);
         if (special == 0) {

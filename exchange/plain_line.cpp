@@ -27,9 +27,7 @@ bool IsWordByte(unsigned char c) {
 // LF. The first byte that is no word byte is found eight at a time.
 const char* SkipWord(const char* p, const char* last) {
   while (last - p >= static_cast<std::ptrdiff_t>(kWord)) {
-    const uint64_t word = Load(p);
-    const uint64_t stop = (word & kHighBits) | BytesBelow(word, 0x21) |
-                          BytesEqual(word, '"') | BytesEqual(word, '=');
+    const uint64_t stop = SpecialBytes(Load(p), true);
     if (stop != 0) {
       p += FirstFlagged(stop);
       break;
@@ -48,8 +46,7 @@ const char* SkipWord(const char* p, const char* last) {
 const char* QuotedRest(const char* p, const char* last) {
   while (p != last) {
     while (last - p >= static_cast<std::ptrdiff_t>(kWord)) {
-      const uint64_t word = Load(p);
-      const uint64_t special = (word & kHighBits) | BytesBelow(word, 0x20);
+      const uint64_t special = SpecialBytes(Load(p), false);
       if (special != 0) {
         p += FirstFlagged(special);
         break;

@@ -6,15 +6,10 @@
 #include <string>
 
 #include "exchange/field_number.h"
+#include "reader_test_support.h"
 
 namespace halvane {
 namespace {
-
-uint64_t Bits(double v) {
-  uint64_t bits;
-  std::memcpy(&bits, &v, sizeof bits);
-  return bits;
-}
 
 void ExpectSameAsParseFloat(const std::string& text) {
   EXPECT_EQ(Bits(FieldNumber(text)), Bits(ParseFloat(text)))

@@ -8,15 +8,10 @@
 #include "exchange/field_number.h"
 #include "exchange/line_splitter.h"
 #include "exchange/plain_line.h"
+#include "reader_test_support.h"
 
 namespace halvane {
 namespace {
-
-uint64_t Bits(double v) {
-  uint64_t bits;
-  std::memcpy(&bits, &v, sizeof bits);
-  return bits;
-}
 
 struct Split {
   std::vector<std::string> fields;

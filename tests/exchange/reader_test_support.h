@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <ostream>
@@ -14,6 +16,13 @@
 #include "exchange/exchange_reader.h"
 
 namespace halvane {
+
+// The bits of a double, so that values compare exactly (-0 and 0 differ).
+inline uint64_t Bits(double v) {
+  uint64_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  return bits;
+}
 
 class ReaderTest : public ::testing::Test {
  protected:
