@@ -42,5 +42,21 @@ if(NOT CMAKE_CROSSCOMPILING)
                      ${CMAKE_SOURCE_DIR}/dist/Halvane-${PROJECT_VERSION}.zip
                      ${CMAKE_SOURCE_DIR})
     set_tests_properties(release_zip PROPERTIES SKIP_RETURN_CODE 77)
+    # The zip packed twice from the MinGW builds' programs is the same.
+    set(HALVANE_EXE_X64 "${CMAKE_SOURCE_DIR}/build/win-x86_64/ui/Halvane.exe"
+        CACHE FILEPATH "x86-64 Halvane.exe for the release package test")
+    set(HALVANE_EXE_X86 "${CMAKE_SOURCE_DIR}/build/win-i686/ui/Halvane.exe"
+        CACHE FILEPATH "i686 Halvane.exe for the release package test")
+    add_test(NAME release_zip_reproducible
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/host/check_release_reproducible.sh
+                     ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION}
+                     ${HALVANE_EXE_X64} ${HALVANE_EXE_X86})
+    set_tests_properties(release_zip_reproducible PROPERTIES
+                         SKIP_RETURN_CODE 77)
+    # The usage text, the batch memo and LICENSE, at the project version.
+    add_test(NAME package_texts
+             COMMAND ${Python3_EXECUTABLE}
+                     ${CMAKE_SOURCE_DIR}/tests/host/check_package_texts.py
+                     ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION})
   endif()
 endif()
