@@ -62,8 +62,10 @@ def main():
         for name, data in members:
             info = zipfile.ZipInfo(f"Halvane-{version}/{name}", date)
             info.compress_type = zipfile.ZIP_DEFLATED
-            info.create_system = 0  # MS-DOS: no Unix owner or mode bits
-            info.external_attr = 0
+            # Unix, whatever packs it: Info-ZIP's unzip reads the names of
+            # MS-DOS entries as code page 437 despite the UTF-8 flag.
+            info.create_system = 3
+            info.external_attr = 0o644 << 16
             z.writestr(info, data)
     os.replace(partial, target)
     return 0

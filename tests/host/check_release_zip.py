@@ -4,6 +4,7 @@
 usage: check_release_zip.py ZIP SOURCE_DIR   (exit 77 when ZIP is missing)
 """
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -64,6 +65,11 @@ def main():
             return 1
         check(infos[f"{name}/使い方.txt"].flag_bits & 0x800 != 0,
               "the Japanese file name is marked as UTF-8")
+        if shutil.which("unzip"):
+            listed = subprocess.run(["unzip", "-Z1", path], capture_output=True,
+                                    text=True, errors="replace").stdout
+            check(f"{name}/使い方.txt" in listed.splitlines(),
+                  "Info-ZIP's unzip lists the Japanese file name as such")
         check(z.read(f"{name}/使い方.txt") == usage,
               "usage text as in jwcad/ (Shift-JIS, CR LF)")
         usage_text = usage.decode("cp932")
