@@ -6,6 +6,7 @@
 
 #include "ui/dialog_layout.h"
 #include "ui/win32_edit_hooks.h"
+#include "ui/win32_font.h"
 #include "ui/win32_text.h"
 
 namespace halvane {
@@ -18,14 +19,6 @@ constexpr int kFirstLabelId = 300;
 constexpr int kDropDownHeight = 200;
 
 COLORREF ToColorRef(const Rgb& c) { return RGB(c.Red, c.Green, c.Blue); }
-
-HFONT MakeFont(int height) {
-  const std::wstring face = SjisToWide(kFontName);
-  return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                     SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                     face.c_str());
-}
 
 int ChildId(ControlId id) {
   if (id == ControlId::Button1) return IDOK;
@@ -207,11 +200,13 @@ bool MakeLabels(HWND dialog, const DialogGdi& gdi) {
 }  // namespace
 
 DialogGdi::DialogGdi()
-    : Font(MakeFont(kFontHeight)),
-      SmallFont(MakeFont(11)),
-      FormBrush(CreateSolidBrush(ToColorRef(kFormColour))),
+    : FormBrush(CreateSolidBrush(ToColorRef(kFormColour))),
       MemoBrush(CreateSolidBrush(ToColorRef(kMemoColour))),
-      StatusBrush(CreateSolidBrush(ToColorRef(kStatusColour))) {}
+      StatusBrush(CreateSolidBrush(ToColorRef(kStatusColour))) {
+  const std::wstring face = DialogFontFace();
+  Font = MakeDialogFont(face, kFontHeight);
+  SmallFont = MakeDialogFont(face, 11);  // Label15
+}
 
 DialogGdi::~DialogGdi() {
   for (HGDIOBJ object :

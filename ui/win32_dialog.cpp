@@ -6,6 +6,7 @@
 #include "ui/dialog_layout.h"
 #include "ui/win32_form_sync.h"
 #include "ui/win32_resources.h"
+#include "ui/win32_screen.h"
 #include "ui/win32_text.h"
 
 namespace halvane {
@@ -222,10 +223,14 @@ void Win32Dialog::GetPosition(int& left, int& top) {
   top = r.top;
 }
 
+// The saved place, unless the user could not reach the dialog there.
 void Win32Dialog::MoveTo(int left, int top) {
-  if (window_)
-    SetWindowPos(window_, nullptr, left, top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!window_) return;
+  const ScreenPoint place =
+      ReachablePosition({left, top}, FrameOf(window_), TitleBarOf(window_),
+                        MonitorWorkAreas(window_));
+  SetWindowPos(window_, nullptr, place.X, place.Y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::filesystem::path Win32Dialog::ExecutablePath() {

@@ -1,10 +1,11 @@
 #!/bin/bash
-# check_layout.sh PROBE_LOG EXPECTED: compares the dialog that Halvane-probe
-# recorded with the expected places, texts and fonts. Prints each difference;
-# exit status 1 when there is one.
+# check_layout.sh PROBE_LOG EXPECTED [FACE]: compares the dialog that
+# Halvane-probe recorded with the expected places, texts and fonts (FACE, by
+# default ＭＳ ゴシック). Prints each difference; exit status 1 when there is one.
 set -uo pipefail
 log=$1
 expected=$2
+want_face=${3:-ＭＳ ゴシック}
 failures=0
 fail() { echo "layout: $*"; failures=$((failures + 1)); }
 
@@ -107,6 +108,6 @@ else
   fail "no window style recorded"
 fi
 for f in "${faces[@]}"; do
-  [ "$f" = "ＭＳ ゴシック 128" ] || fail "font '$f' (expected ＭＳ ゴシック, SHIFTJIS_CHARSET)"
+  [ "$f" = "$want_face 128" ] || fail "font '$f' (expected $want_face, SHIFTJIS_CHARSET)"
 done
 exit $((failures > 0))

@@ -14,11 +14,13 @@ XVFB_PID=
 APP_PID=
 CLIP_PID=
 MOUNTED=()
+PREFIXES=()
 
 cleanup() {
   [ -n "$CLIP_PID" ] && kill "$CLIP_PID" 2>/dev/null
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-  wineserver -k 2>/dev/null
+  local prefix
+  for prefix in "${PREFIXES[@]}"; do WINEPREFIX=$prefix wineserver -k 2>/dev/null; done
   for m in "${MOUNTED[@]}"; do umount "$m" 2>/dev/null; done
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
@@ -45,9 +47,11 @@ start_x() {
 
 # Registry of the test prefix: every program runs in a 1024x768 virtual
 # desktop (title bars and close boxes without a window manager), and IPA
-# Gothic stands in for ＭＳ ゴシック.
+# Gothic stands in for ＭＳ ゴシック unless the second argument is
+# --no-font-replacement.
 configure_prefix() {
   export WINEPREFIX=$1
+  PREFIXES+=("$1")
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "creating the Wine prefix (first start takes a while)"
     timeout 300 "$WINE_RUN" wineboot -i >"$OUT/wineboot.log" 2>&1 || true
@@ -64,8 +68,10 @@ configure_prefix() {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n'
-    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-    printf '"MS Gothic"="IPAGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n'
+    if [ "${2:-}" != --no-font-replacement ]; then
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+      printf '"MS Gothic"="IPAGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n'
+    fi
   } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
   timeout 120 "$WINE_RUN" regedit /S "$(winpath "$reg")" >/dev/null 2>&1
   # End what regedit started (its desktop process predates the settings),

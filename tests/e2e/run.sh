@@ -35,13 +35,14 @@ mkdir -p "$OUT"
 rm -rf "$WORK"
 mkdir -p "$WORK"
 echo "building the Windows programs"
-build "$X64_BUILD" mingw-x86_64.cmake Halvane Halvane-probe halvane-run ||
+build "$X64_BUILD" mingw-x86_64.cmake Halvane Halvane-probe halvane-run ui_tests ||
   { tail -30 "$OUT/build-mingw-x86_64.cmake.log"; exit 1; }
 build "$X86_BUILD" mingw-i686.cmake Halvane ||
   { tail -30 "$OUT/build-mingw-i686.cmake.log"; exit 1; }
 HALVANE=$X64_BUILD/ui/Halvane.exe
 PROBE=$X64_BUILD/ui/Halvane-probe.exe
 HALVANE_RUN=$X64_BUILD/halvane-run.exe
+UI_TESTS=$X64_BUILD/ui/ui_tests.exe
 HALVANE_X86=$X86_BUILD/ui/Halvane.exe
 
 trap cleanup EXIT
@@ -344,6 +345,111 @@ test_saved_position() {
     keys Escape
     check "the program ends" wait_exit
   done
+}
+
+# --- placing: the dialog never opens out of reach ---------------------------
+
+# open_at NAME "LEFT TOP": the probe with that saved position; sets DIALOG,
+# PLACE_DIR, WIN_X WIN_Y WIN_W WIN_H and the monitor's work area WORK_L
+# WORK_T WORK_R WORK_B.
+open_at() {
+  local settings=$WORK/position.dat
+  { printf '%s\r\n' $2; tail -n +3 "$FIX/t517.dat"; } >"$settings"
+  PLACE_DIR=$(prepared "place $1" "$PROBE" "" "$settings")
+  start_dialog "$PLACE_DIR" || return 1
+  window_frame "$DIALOG"
+  read -r WORK_L WORK_T WORK_R WORK_B < <(sed -n 's/^workarea //p' "$PLACE_DIR/probe.log")
+}
+
+inside_work_area() {
+  ((WIN_X >= WORK_L && WIN_Y >= WORK_T && WIN_X + WIN_W <= WORK_R &&
+    WIN_Y + WIN_H <= WORK_B)) || {
+    echo "    window at $WIN_X,$WIN_Y, ${WIN_W}x$WIN_H: not inside the work area $WORK_L,$WORK_T to $WORK_R,$WORK_B"
+    false
+  }
+}
+
+# placed NAME "LEFT TOP" "X Y": the dialog opens at X, Y (arithmetic on the
+# work area WORK_* and the window's size WIN_W, WIN_H); Esc closes it.
+placed() {
+  open_at "$1" "$2" || return
+  local want_x want_y
+  read -r want_x want_y <<<"$3"
+  check "$1: opened at $3" equals "$WIN_X $WIN_Y" "$((want_x)) $((want_y))"
+  [ "$2" = "$3" ] || check "$1: wholly on the screen" inside_work_area
+  [ -n "${4:-}" ] && screenshot "$OUT/$4"
+  keys Escape
+  check "$1: the program ends" wait_exit
+}
+
+test_position_out_of_reach() {
+  placed "kept at 100,100" "100 100" "100 100" || return
+  local border=$(((WIN_W - 511) / 2)) right=$WORK_R
+  placed "kept at -40,700" "-40 700" "-40 700"
+  placed "beyond the bottom right" "3000 2000" "WORK_R-WIN_W WORK_B-WIN_H" \
+    position-3000-2000.png
+  placed "beyond the top left" "-5000 -5000" "WORK_L WORK_T"
+  placed "the integer extremes" "2147483647 -2147483648" "WORK_R-WIN_W WORK_T"
+  placed "48 pixels of title bar on the screen" \
+    "$((right - border - 48)) 100" "$((right - border - 48)) 100"
+  placed "20 pixels of title bar on the screen" \
+    "$((right - border - 20)) 100" "WORK_R-WIN_W 100" position-20-pixels.png
+}
+
+test_ok_saves_the_moved_position() {
+  open_at "moved, then OK" "3000 2000" || return
+  keys Return
+  check "the program ends" wait_exit
+  check "lines 1 and 2 hold where the window was" equals \
+    "$(settings_line "$PLACE_DIR" 1) $(settings_line "$PLACE_DIR" 2)" "$WIN_X $WIN_Y"
+  check "JWC_TEMP.TXT as halvane-run writes it" \
+    same_file "$PLACE_DIR/JWC_TEMP.TXT" "$REFERENCE/JWC_TEMP.TXT"
+}
+
+# --- fonts: every character readable, with or without ＭＳ ゴシック ------------
+
+# glyphs NAME: the Windows unit test that asks the dialog's font for every
+# character the dialog shows, in the current prefix.
+glyphs() {
+  local log=$OUT/glyphs-$1.log
+  "$WINE_RUN" "$(winpath "$UI_TESTS")" --gtest_filter='Heights/DialogFont.*' \
+    >"$log" 2>&1
+  local status=$?
+  sed -n 's/^dialog font: /    dialog font: /p' "$log" | sort -u
+  ((status == 0)) || { grep -B1 -A4 'Failure' "$log" | head -30; false; }
+}
+
+test_font_with_replacement() {
+  check "the font has every character" glyphs replacement
+}
+
+# A fresh prefix made with LANG=C.UTF-8 that does not know ＭＳ ゴシック.
+test_font_without_replacement() {
+  local main_prefix=$WINEPREFIX dir face
+  configure_prefix "$OUT/wineprefix-plain" --no-font-replacement >/dev/null
+  check "the font has every character" glyphs plain
+  dir=$(prepared "no font replacement" "$PROBE" "" -)
+  if start_dialog "$dir"; then
+    window_frame "$DIALOG"
+    xdotool mousemove $((WIN_X + 200)) $((WIN_Y + 11)) click 1
+    sleep 0.5
+    screenshot "$OUT/no-font-replacement.png"
+    "$CONVERT" "$OUT/no-font-replacement.png" \
+      -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage \
+      "$OUT/no-font-replacement-dialog.png"
+    face=$(sed -n 's/^child .* font -13 128 \(.*\) text .*/\1/p' "$dir/probe.log" | sort -u)
+    echo "    the dialog draws with $face"
+    check "a face other than the missing one" test "$face" != "ＭＳ ゴシック"
+    check "the layout" "$ROOT/tests/e2e/check_layout.sh" "$dir/probe.log" \
+      "$ROOT/tests/e2e/expected_layout.txt" "$face"
+    keys Tab Tab Tab Tab Tab Home # the text-type list's first item
+    screenshot "$OUT/no-font-replacement-text-type.png"
+    keys Escape Escape
+    check "the program ends" wait_exit
+  fi
+  wineserver -k >/dev/null 2>&1
+  timeout 60 wineserver -w
+  export WINEPREFIX=$main_prefix
 }
 
 test_layout_and_screenshot() {

@@ -60,6 +60,13 @@ class ProbeLog final : public RunObserver {
           Numbers({window.left, window.top, window.right, window.bottom}));
     Write("client " + Numbers({client.right, client.bottom}) + " origin " +
           Numbers({origin.x, origin.y}));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST),
+                    &monitor);
+    const RECT& work = monitor.rcWork;
+    Write("workarea " +
+          Numbers({work.left, work.top, work.right, work.bottom}));
     Write("style " + Hex(GetWindowLongW(dialog, GWL_STYLE)) + " exstyle " +
           Hex(GetWindowLongW(dialog, GWL_EXSTYLE)));
     Write("caption " + OneLine(WindowText(dialog)));
