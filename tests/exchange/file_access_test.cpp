@@ -212,8 +212,9 @@ TEST_P(CommitStepFaultTest, OldFileOrNewFileAndNeverATemporaryOne) {
   EXPECT_EQ(writer.Commit(), fault.committed);
   EXPECT_EQ(ReadWholeFile(target), fault.committed ? "new" : "old");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
-  EXPECT_EQ(steps, std::vector<WriteStep>(kCommitSteps.begin(),
-                                          kCommitSteps.begin() + fault.reached));
+  EXPECT_EQ(steps,
+            std::vector<WriteStep>(kCommitSteps.begin(),
+                                   kCommitSteps.begin() + fault.reached));
   if (fault.committed) {
     EXPECT_FALSE(writer.Error());
   } else {

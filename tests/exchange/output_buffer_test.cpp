@@ -195,8 +195,7 @@ TEST_F(OutputBufferTest, FailureAtTheFlushKeepsTheHostFileAndGivesTheReason) {
   SetWriteFaultAt(std::nullopt);
   EXPECT_TRUE(WriteOutputFile(path, error));
   EXPECT_FALSE(error);
-  EXPECT_EQ(ReadWholeFile(path), "lg0
-");
+  EXPECT_EQ(ReadWholeFile(path), "lg0\r\n");
 }
 
 TEST_F(OutputBufferTest, BufferIsKeptAfterAFailedWrite) {
