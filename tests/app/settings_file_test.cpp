@@ -177,6 +177,27 @@ TEST_P(FailingSaveTest, KeepsThePreviousFileByteForByte) {
 INSTANTIATE_TEST_SUITE_P(FaultPositions, FailingSaveTest,
                          ::testing::Values(0, 1, 40, -1));
 
+// Every byte written, then the flush to the disk or the rename fails.
+class FailingCommitTest : public SettingsFileTest,
+                          public ::testing::WithParamInterface<WriteStep> {};
+
+TEST_P(FailingCommitTest, KeepsThePreviousFileAndGivesTheReason) {
+  const std::string old_bytes = "300\r\n200\r\n";
+  WriteBytes(settings_, old_bytes);
+  TForm1 form = ChangedForm();
+  SetWriteFaultAt(GetParam());
+  form.SaveSettings(settings_);
+  SetWriteFaultAt(std::nullopt);
+
+  EXPECT_EQ(form.SettingsError, std::errc::io_error);
+  EXPECT_EQ(ReadBytes(settings_), old_bytes);
+  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"t517.dat"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailingCommitTest,
+                         ::testing::Values(WriteStep::Flush,
+                                           WriteStep::Rename));
+
 TEST_F(SettingsFileTest, FailedSaveGivesItsReasonAndTheNextSaveClearsIt) {
   TForm1 form = ChangedForm();
   SetWriteFaultAfter(0);
