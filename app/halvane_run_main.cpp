@@ -1,6 +1,7 @@
 // halvane-run [--cancel] DIR: one run of the command without a window. DIR
 // stands for the program folder: JWC_TEMP.TXT and t517.dat are read there,
 // OK (or Cancel) is pressed, and JWC_TEMP.TXT is written back.
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -25,9 +26,16 @@ constexpr char kUsage[] =
     "usage: halvane-run [--cancel] DIR\n"
     "  Runs the dimension command once on DIR/JWC_TEMP.TXT and DIR/t517.dat\n"
     "  and presses OK (or Cancel with --cancel). Exit status: 0 dimension\n"
-    "  drawn, 1 OK refused or Cancel, 2 usage error, 3 internal error.\n";
+    "  drawn, 1 OK refused or Cancel, 2 usage error, 3 internal error,\n"
+    "  4 JWC_TEMP.TXT not written back.\n";
 
-enum ExitStatus { kDrawn = 0, kNotDrawn = 1, kUsageError = 2, kFailed = 3 };
+enum ExitStatus {
+  kDrawn = 0,
+  kNotDrawn = 1,
+  kUsageError = 2,
+  kFailed = 3,
+  kNotWrittenBack = 4,
+};
 
 #ifdef _WIN32
 constexpr char kProgramFileName[] = "halvane-run.exe";
@@ -161,12 +169,9 @@ std::optional<Request> ParseArguments(
   return request;
 }
 
-int Run(const Request& request) {
-  TForm1 form;
-  HeadlessToolkit toolkit(form, request.Folder);
-  form.SetToolkit(&toolkit);
+int PressButtons(TForm1& form, const HeadlessToolkit& toolkit, bool cancel) {
   form.FormShow();
-  if (request.Cancel) {
+  if (cancel) {
     form.Button2Click();
     return kNotDrawn;
   }
@@ -176,6 +181,38 @@ int Run(const Request& request) {
   // Refused: the user gives up as with Cancel.
   form.Button2Click();
   return kNotDrawn;
+}
+
+// One line on stderr: what failed, the file, and the system's reason.
+void ReportWriteFailure(const char* what, const std::filesystem::path& file,
+                        const std::error_code& error) {
+  const std::u8string name = file.u8string();
+  std::string reason = error.message();
+  while (!reason.empty() &&
+         std::isspace(static_cast<unsigned char>(reason.back()))) {
+    reason.pop_back();
+  }
+  std::fprintf(stderr, "halvane-run: %s %.*s: %s\n", what,
+               static_cast<int>(name.size()),
+               reinterpret_cast<const char*>(name.data()), reason.c_str());
+}
+
+int Run(const Request& request) {
+  TForm1 form;
+  HeadlessToolkit toolkit(form, request.Folder);
+  form.SetToolkit(&toolkit);
+  const int status = PressButtons(form, toolkit, request.Cancel);
+  // The dialog keeps quiet about files it could not write; a script is told.
+  if (form.SettingsError) {
+    ReportWriteFailure("settings not saved to", request.Folder / "t517.dat",
+                       form.SettingsError);
+  }
+  if (form.ExchangeFileError) {
+    ReportWriteFailure("cannot write back", request.Folder / "JWC_TEMP.TXT",
+                       form.ExchangeFileError);
+    return kNotWrittenBack;
+  }
+  return status;
 }
 
 }  // namespace

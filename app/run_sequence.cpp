@@ -72,11 +72,15 @@ void TForm1::FormShow() {
 void TForm1::FormClose() {
   if (!run_open) return;
   run_open = false;
+  ExchangeFileError.clear();
   try {
     if (!ProgramFolder.empty()) {
-      WriteOutputFile(InProgramFolder(ProgramFolder, kExchangeFileName));
+      WriteOutputFile(InProgramFolder(ProgramFolder, kExchangeFileName),
+                      ExchangeFileError);
     }
   } catch (...) {
+    // Only building the path can throw, by running out of memory.
+    ExchangeFileError = std::make_error_code(std::errc::not_enough_memory);
   }
   try {
     FreeExchangeData();

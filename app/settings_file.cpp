@@ -182,12 +182,14 @@ void TForm1::LoadSettings(const std::filesystem::path& path) {
 }
 
 // Written through a temporary file, so a failed save keeps the old settings.
+// A read-only file is kept: the user has locked the settings.
 void TForm1::SaveSettings(const std::filesystem::path& path) {
+  SettingsError.clear();
   // A bare name means the program folder is unknown; never write elsewhere.
   if (!path.has_parent_path()) return;
   const std::string text = FormatSettings(*this, Exchange());
   AtomicFileWriter writer(path);
-  if (writer.Write(text)) writer.Commit();
+  if (!writer.Write(text) || !writer.Commit()) SettingsError = writer.Error();
 }
 
 }  // namespace halvane

@@ -1,11 +1,26 @@
 #include "exchange/file_access.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <random>
 #include <string>
-#include <system_error>
+
+// The platform calls that put a file's data on the disk stay in this file.
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace halvane {
 
@@ -13,6 +28,27 @@ namespace {
 
 // Bytes left before the test seam makes writes fail; negative when off.
 long long g_write_budget = -1;
+std::optional<WriteStep> g_fault_step;
+std::vector<WriteStep>* g_step_log = nullptr;
+
+// Runs before each commit step: records it and tells whether the seam makes
+// it fail.
+bool StepFaulted(WriteStep step) {
+  if (g_step_log != nullptr) g_step_log->push_back(step);
+  return g_fault_step == step;
+}
+
+// The reason of the C library call that just failed.
+std::error_code LastErrno() {
+  return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+}
+
+#ifdef _WIN32
+std::error_code LastWindowsError() {
+  return std::error_code(static_cast<int>(GetLastError()),
+                         std::system_category());
+}
+#endif
 
 // Takes up to `wanted` bytes from the seam's budget; the rest must fail.
 std::size_t AllowedBytes(std::size_t wanted) {
@@ -44,12 +80,15 @@ std::string UniqueSuffix() {
 
 // Creates a new file beside `target`; never opens a file that exists.
 std::FILE* CreateTemporary(const std::filesystem::path& target,
-                           std::filesystem::path& temp) {
+                           std::filesystem::path& temp,
+                           std::error_code& error) {
+  error = std::make_error_code(std::errc::file_exists);
   for (int attempt = 0; attempt < 16; ++attempt) {
     temp = target;
     temp += ".tmp" + UniqueSuffix();
     std::error_code ec;
     if (std::filesystem::exists(temp, ec) || ec) continue;
+    errno = 0;
 #ifdef _WIN32
     // The C runtime of MinGW does not know the "x" mode.
     std::FILE* file = OpenFile(temp, "wb");
@@ -57,6 +96,7 @@ std::FILE* CreateTemporary(const std::filesystem::path& target,
     std::FILE* file = OpenFile(temp, "wbx");
 #endif
     if (file != nullptr) return file;
+    error = LastErrno();
   }
   temp.clear();
   return nullptr;
@@ -79,10 +119,35 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #endif
 }
 
+bool IsReadOnlyFile(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+#else
+  // Checked by the bits, not by access(), so that root is held back too.
+  using std::filesystem::perms;
+  constexpr perms kAnyWrite =
+      perms::owner_write | perms::group_write | perms::others_write;
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  return !ec && std::filesystem::is_regular_file(status) &&
+         (status.permissions() & kAnyWrite) == perms::none;
+#endif
+}
+
 AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& path)
     : target_(path) {
-  file_ = CreateTemporary(target_, temp_);
-  failed_ = file_ == nullptr;
+  // A rename would replace a locked file as if it were not; refuse it as a
+  // direct write would.
+  if (IsReadOnlyFile(target_)) {
+    Fail(std::make_error_code(std::errc::permission_denied));
+    return;
+  }
+  std::error_code error;
+  file_ = CreateTemporary(target_, temp_, error);
+  if (file_ == nullptr) Fail(error);
 }
 
 AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
@@ -90,32 +155,87 @@ AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
 bool AtomicFileWriter::Write(std::string_view bytes) {
   if (failed_ || file_ == nullptr) return false;
   const std::size_t allowed = AllowedBytes(bytes.size());
+  errno = 0;
   const std::size_t written =
       allowed == 0 ? 0 : std::fwrite(bytes.data(), 1, allowed, file_);
-  if (written != bytes.size()) failed_ = true;
-  return !failed_;
+  if (written == bytes.size()) return true;
+  // The seam stands for a full disk.
+  return Fail(allowed < bytes.size()
+                  ? std::make_error_code(std::errc::no_space_on_device)
+                  : LastErrno());
 }
 
 bool AtomicFileWriter::Commit() {
   if (failed_ || file_ == nullptr) {
+    if (!failed_) error_ = std::make_error_code(std::errc::invalid_argument);
     Abandon();
     return false;
   }
-  const bool flushed = std::fflush(file_) == 0 && std::ferror(file_) == 0;
+  if (!FlushToDisk() || !ReplaceTarget()) return false;
+  temp_.clear();
+  SyncFolder();
+  return true;
+}
+
+bool AtomicFileWriter::Fail(std::error_code error) {
+  if (!error_) error_ = error;
+  Abandon();
+  return false;
+}
+
+bool AtomicFileWriter::FlushToDisk() {
+  if (StepFaulted(WriteStep::Flush)) {
+    return Fail(std::make_error_code(std::errc::io_error));
+  }
+  errno = 0;
+  if (std::fflush(file_) != 0 || std::ferror(file_) != 0) {
+    return Fail(LastErrno());
+  }
+#ifdef _WIN32
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_)));
+  if (!FlushFileBuffers(handle)) return Fail(LastWindowsError());
+#else
+  if (fsync(fileno(file_)) != 0) return Fail(LastErrno());
+#endif
+  errno = 0;
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
-  if (!flushed || !closed) {
-    Abandon();
-    return false;
+  return closed || Fail(LastErrno());
+}
+
+bool AtomicFileWriter::ReplaceTarget() {
+  if (StepFaulted(WriteStep::Rename)) {
+    return Fail(std::make_error_code(std::errc::io_error));
   }
+#ifdef _WIN32
+  // Write-through: the call returns once the replace is on the disk.
+  if (!MoveFileExW(temp_.c_str(), target_.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return Fail(LastWindowsError());
+  }
+#else
   std::error_code ec;
   std::filesystem::rename(temp_, target_, ec);
-  if (ec) {
-    Abandon();
-    return false;
-  }
-  temp_.clear();
+  if (ec) return Fail(ec);
+#endif
   return true;
+}
+
+// Makes the rename itself durable. Its failure is not a failed write: the
+// new file is already in place with its data on the disk and reads back as
+// written, and nothing could bring the old one back, so the commit stands.
+void AtomicFileWriter::SyncFolder() {
+#ifdef _WIN32
+  // MOVEFILE_WRITE_THROUGH has done this already.
+#else
+  if (StepFaulted(WriteStep::FolderSync)) return;
+  const std::filesystem::path folder =
+      target_.has_parent_path() ? target_.parent_path() : ".";
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+#endif
 }
 
 void AtomicFileWriter::Abandon() {
@@ -134,5 +254,9 @@ void AtomicFileWriter::Abandon() {
 void SetWriteFaultAfter(long long bytes) {
   g_write_budget = bytes < 0 ? -1 : bytes;
 }
+
+void SetWriteFaultAt(std::optional<WriteStep> step) { g_fault_step = step; }
+
+void RecordWriteSteps(std::vector<WriteStep>* log) { g_step_log = log; }
 
 }  // namespace halvane

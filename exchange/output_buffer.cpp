@@ -73,13 +73,25 @@ void PutLine(std::string_view text) {
 }
 
 bool WriteOutputFile(const std::filesystem::path& path) {
+  std::error_code error;
+  return WriteOutputFile(path, error);
+}
+
+bool WriteOutputFile(const std::filesystem::path& path,
+                     std::error_code& error) {
+  error.clear();
   try {
     AtomicFileWriter file(path);
     ChunkedWriter out(file);
-    return WriteLines(Exchange().Output, out) && out.Flush() && file.Commit();
+    if (WriteLines(Exchange().Output, out) && out.Flush() && file.Commit()) {
+      return true;
+    }
+    error = file.Error();
   } catch (const std::bad_alloc&) {
-    return false;  // the writer's destructor removes the temporary file
+    // the writer's destructor removes the temporary file
+    error = std::make_error_code(std::errc::not_enough_memory);
   }
+  return false;
 }
 
 }  // namespace halvane

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace halvane {
 
@@ -11,5 +12,7 @@ void PutLine(std::string_view text);
 // Writes the buffer with CR LF line ends, a text command joined with its
 // text, or the single line "hq" when the buffer is empty.
 bool WriteOutputFile(const std::filesystem::path& path);
+// The same, and why it failed in `error` (cleared when it succeeds).
+bool WriteOutputFile(const std::filesystem::path& path, std::error_code& error);
 
 }  // namespace halvane

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace halvane {
@@ -109,6 +110,11 @@ class TForm1 {
   int SavedTop = 100;
   // The executable's folder with a trailing delimiter; set by FormShow.
   std::filesystem::path ProgramFolder;
+  // Why the last SaveSettings or the write-back of JWC_TEMP.TXT by FormClose
+  // failed; empty when it succeeded. The dialog shows neither, as the host
+  // expects; the headless runner reports them.
+  std::error_code SettingsError;
+  std::error_code ExchangeFileError;
 
  private:
   FormToolkit* toolkit_ = nullptr;

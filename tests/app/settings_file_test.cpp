@@ -177,6 +177,55 @@ TEST_P(FailingSaveTest, KeepsThePreviousFileByteForByte) {
 INSTANTIATE_TEST_SUITE_P(FaultPositions, FailingSaveTest,
                          ::testing::Values(0, 1, 40, -1));
 
+// Every byte written, then the flush to the disk or the rename fails.
+class FailingCommitTest : public SettingsFileTest,
+                          public ::testing::WithParamInterface<WriteStep> {};
+
+TEST_P(FailingCommitTest, KeepsThePreviousFileAndGivesTheReason) {
+  const std::string old_bytes = "300\r\n200\r\n";
+  WriteBytes(settings_, old_bytes);
+  TForm1 form = ChangedForm();
+  SetWriteFaultAt(GetParam());
+  form.SaveSettings(settings_);
+  SetWriteFaultAt(std::nullopt);
+
+  EXPECT_EQ(form.SettingsError, std::errc::io_error);
+  EXPECT_EQ(ReadBytes(settings_), old_bytes);
+  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"t517.dat"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailingCommitTest,
+                         ::testing::Values(WriteStep::Flush,
+                                           WriteStep::Rename));
+
+TEST_F(SettingsFileTest, FailedSaveGivesItsReasonAndTheNextSaveClearsIt) {
+  TForm1 form = ChangedForm();
+  SetWriteFaultAfter(0);
+  form.SaveSettings(settings_);
+  EXPECT_EQ(form.SettingsError, std::errc::no_space_on_device);
+  SetWriteFaultAfter(-1);
+  form.SaveSettings(settings_);
+  EXPECT_FALSE(form.SettingsError);
+  EXPECT_EQ(ReadBytes(settings_), FormatSettings(form, Exchange()));
+}
+
+// The user locks the settings by making the file read-only.
+TEST_F(SettingsFileTest, ReadOnlyFileIsKeptWithItsPermissions) {
+  namespace fs = std::filesystem;
+  const std::string old_bytes = "300\r\n200\r\n";
+  WriteBytes(settings_, old_bytes);
+  fs::permissions(settings_, fs::perms::owner_read | fs::perms::group_read |
+                                 fs::perms::others_read);
+  const fs::perms locked = fs::status(settings_).permissions();
+  TForm1 form = ChangedForm();
+  form.SaveSettings(settings_);
+  EXPECT_EQ(form.SettingsError, std::errc::permission_denied);
+  EXPECT_EQ(ReadBytes(settings_), old_bytes);
+  EXPECT_EQ(fs::status(settings_).permissions(), locked);
+  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"t517.dat"});
+  fs::permissions(settings_, fs::perms::owner_write, fs::perm_options::add);
+}
+
 TEST_F(SettingsFileTest, FailingFirstSaveLeavesNoFile) {
   SetWriteFaultAfter(10);
   TForm1 form = ChangedForm();

@@ -2,9 +2,11 @@
 // written back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "dimension_run.h"
@@ -148,6 +150,51 @@ TEST_F(HalvaneRunTest, MissingExchangeFileIsCreated) {
   EXPECT_EQ(o.status, 1);
   EXPECT_EQ(o.out, "focus ComboBox3\n");
   EXPECT_EQ(Written(), "hq\r\n");
+}
+
+// Read-only as the user marks it: the read-only attribute on Windows.
+void Lock(const fs::path& file) {
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read |
+                            fs::perms::others_read);
+}
+void Unlock(const fs::path& file) {
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(HalvaneRunTest, LockedSettingsAreKeptAndTheRunStillDraws) {
+  CopyCase("value_beyond_start");
+  const fs::path settings = work_ / "t517.dat";
+  const std::string old_settings = test::ReadBytes(settings);
+  Lock(settings);
+  const fs::perms locked = fs::status(settings).permissions();
+  const Outcome o = Run(Quoted(work_));
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(Written(), test::ReadBytes(fs::path(HALVANE_TEST_DATA) / "golden" /
+                                       "value_beyond_start" / "expected.txt"));
+  EXPECT_EQ(test::ReadBytes(settings), old_settings);
+  EXPECT_EQ(fs::status(settings).permissions(), locked);
+  EXPECT_EQ(o.err.rfind("halvane-run: settings not saved to ", 0), 0u) << o.err;
+  EXPECT_NE(o.err.find("t517.dat: "), std::string::npos) << o.err;
+  EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
+  Unlock(settings);
+  EXPECT_EQ(std::distance(fs::directory_iterator(work_), {}), 2);
+}
+
+TEST_F(HalvaneRunTest, UnwritableExchangeFileExitsFourAndKeepsIt) {
+  CopyCase("value_beyond_start");
+  const fs::path exchange = work_ / "JWC_TEMP.TXT";
+  const std::string host_bytes = test::ReadBytes(exchange);
+  Lock(exchange);
+  for (const char* args : {"", "--cancel "}) {
+    const Outcome o = Run(args + Quoted(work_));
+    EXPECT_EQ(o.status, 4) << args;
+    EXPECT_EQ(Written(), host_bytes) << args;
+    EXPECT_EQ(o.err.rfind("halvane-run: cannot write back ", 0), 0u) << o.err;
+    EXPECT_NE(o.err.find("JWC_TEMP.TXT: "), std::string::npos) << o.err;
+    EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
+  }
+  Unlock(exchange);
+  EXPECT_EQ(std::distance(fs::directory_iterator(work_), {}), 2);
 }
 
 TEST_F(HalvaneRunTest, UsageErrorsExitTwo) {

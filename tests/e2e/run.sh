@@ -301,6 +301,13 @@ test_zero_length_message() {
 
 # --- files and places -------------------------------------------------------
 
+# no_temporary_file DIR: nothing beside the program and its files.
+no_temporary_file() {
+  local left
+  left=$(ls -A "$1" | grep -v -e '\.exe$' -e '^JWC_TEMP\.TXT$' -e '^t517\.dat$' -e '^filler$')
+  [ -z "$left" ] || { echo "    left behind: $left"; false; }
+}
+
 test_read_only_folder() {
   local src dir
   src=$(prepared "read-only source")
@@ -317,6 +324,7 @@ test_read_only_folder() {
     check "no message box" equals "$(xdotool search --name '^確認$' 2>/dev/null)" ""
     check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
     check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
+    check "no temporary file left" no_temporary_file "$dir"
     umount "$dir"
   else
     # Without mount rights: JWC_TEMP.TXT is a folder, which no file can replace.
@@ -331,6 +339,43 @@ test_read_only_folder() {
     check "the folder is left as it was" test -d "$src/JWC_TEMP.TXT"
     check "no partial file left" equals "$(ls "$src" | grep -vc -e '^Halvane.exe$' -e '^JWC_TEMP.TXT$' -e '^t517.dat$')" 0
   fi
+}
+
+test_full_disk() {
+  local dir=$WORK/full-disk
+  mkdir -p "$dir"
+  if ! mount -t tmpfs -o size=8m halvane-e2e "$dir" 2>/dev/null; then
+    echo "    SKIPPED: mounting a tmpfs needs root"
+    return
+  fi
+  MOUNTED+=("$dir")
+  echo "    program folder on a full tmpfs"
+  cp "$HALVANE" "$FIX/JWC_TEMP.TXT" "$FIX/t517.dat" "$dir/"
+  dd if=/dev/zero of="$dir/filler" bs=4k 2>/dev/null # until no block is left
+  start_dialog "$dir" || return
+  keys Return # OK: neither file finds room
+  check "the program ends" wait_exit
+  check "exit code 0" exit_zero
+  check "no message box" equals "$(xdotool search --name '^確認$' 2>/dev/null)" ""
+  check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
+  check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
+  check "no temporary file left" no_temporary_file "$dir"
+  umount "$dir"
+}
+
+# A user locks the settings by making t517.dat read-only.
+test_locked_settings() {
+  local dir
+  dir=$(prepared "locked settings")
+  chmod a-w "$dir/t517.dat"
+  start_dialog "$dir" || return
+  keys Return
+  check "the program ends" wait_exit
+  check "exit code 0" exit_zero
+  check "the dimension is drawn" same_file "$dir/JWC_TEMP.TXT" "$REFERENCE/JWC_TEMP.TXT"
+  check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
+  check "still read-only" equals "$(stat -c %a "$dir/t517.dat")" 444
+  check "no temporary file left" no_temporary_file "$dir"
 }
 
 test_saved_position() {

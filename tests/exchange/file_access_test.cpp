@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "writer_test_support.h"
 
@@ -12,7 +13,11 @@ namespace {
 
 class FileAccessTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetWriteFaultAfter(-1); }
+  void TearDown() override {
+    SetWriteFaultAfter(-1);
+    SetWriteFaultAt(std::nullopt);
+    RecordWriteSteps(nullptr);
+  }
   ScratchDir dir_;
 };
 
@@ -141,6 +146,125 @@ TEST_F(FileAccessTest, CommitTwiceFailsTheSecondTime) {
   EXPECT_FALSE(writer.Write("y"));
   EXPECT_FALSE(writer.Commit());
   EXPECT_EQ(ReadWholeFile(target), "x");
+}
+
+TEST_F(FileAccessTest, FailureNamesItsReason) {
+  SetWriteFaultAfter(2);
+  AtomicFileWriter full(dir_ / "a.txt");
+  EXPECT_FALSE(full.Write("abc"));
+  EXPECT_EQ(full.Error(), std::errc::no_space_on_device);
+  SetWriteFaultAfter(-1);
+  AtomicFileWriter missing(dir_ / "no-such-folder" / "a.txt");
+  EXPECT_FALSE(missing.Commit());
+  EXPECT_EQ(missing.Error(), std::errc::no_such_file_or_directory);
+  AtomicFileWriter fine(dir_ / "b.txt");
+  EXPECT_TRUE(fine.Write("x"));
+  EXPECT_TRUE(fine.Commit());
+  EXPECT_FALSE(fine.Error());
+}
+
+#ifdef _WIN32
+// The replace is written through; there is no folder to sync.
+const std::vector<WriteStep> kCommitSteps{WriteStep::Flush, WriteStep::Rename};
+#else
+const std::vector<WriteStep> kCommitSteps{WriteStep::Flush, WriteStep::Rename,
+                                          WriteStep::FolderSync};
+#endif
+
+TEST_F(FileAccessTest, CommitFlushesThenRenamesThenSyncsTheFolder) {
+  std::vector<WriteStep> steps;
+  RecordWriteSteps(&steps);
+  AtomicFileWriter writer(dir_ / "a.txt");
+  EXPECT_TRUE(writer.Write("x"));
+  EXPECT_TRUE(steps.empty());
+  EXPECT_TRUE(writer.Commit());
+  EXPECT_EQ(steps, kCommitSteps);
+}
+
+TEST_F(FileAccessTest, NoCommitStepRunsForAFailedWrite) {
+  std::vector<WriteStep> steps;
+  RecordWriteSteps(&steps);
+  SetWriteFaultAfter(0);
+  AtomicFileWriter writer(dir_ / "a.txt");
+  EXPECT_FALSE(writer.Write("x"));
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_TRUE(steps.empty());
+}
+
+struct StepFault {
+  WriteStep step;
+  bool committed;       // what Commit reports
+  std::size_t reached;  // steps run, the faulted one included
+};
+
+class CommitStepFaultTest : public FileAccessTest,
+                            public ::testing::WithParamInterface<StepFault> {};
+
+TEST_P(CommitStepFaultTest, OldFileOrNewFileAndNeverATemporaryOne) {
+  const StepFault fault = GetParam();
+  const auto target = dir_ / "out.txt";
+  WriteWholeFile(target, "old");
+  std::vector<WriteStep> steps;
+  RecordWriteSteps(&steps);
+  SetWriteFaultAt(fault.step);
+  AtomicFileWriter writer(target);
+  EXPECT_TRUE(writer.Write("new"));
+  EXPECT_EQ(writer.Commit(), fault.committed);
+  EXPECT_EQ(ReadWholeFile(target), fault.committed ? "new" : "old");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
+  EXPECT_EQ(steps,
+            std::vector<WriteStep>(kCommitSteps.begin(),
+                                   kCommitSteps.begin() + fault.reached));
+  if (fault.committed) {
+    EXPECT_FALSE(writer.Error());
+  } else {
+    EXPECT_EQ(writer.Error(), std::errc::io_error);
+  }
+}
+
+const StepFault kStepFaults[] = {
+    {WriteStep::Flush, false, 1},
+    {WriteStep::Rename, false, 2},
+#ifndef _WIN32
+    // The new file is in place; a failed sync only delays its being durable.
+    {WriteStep::FolderSync, true, 3},
+#endif
+};
+INSTANTIATE_TEST_SUITE_P(Steps, CommitStepFaultTest,
+                         ::testing::ValuesIn(kStepFaults));
+
+TEST_F(FileAccessTest, ReadOnlyTargetIsKeptWithItsPermissions) {
+  namespace fs = std::filesystem;
+  const auto target = dir_ / "locked.txt";
+  WriteWholeFile(target, "kept");
+  const auto read_only =
+      fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(target, read_only);
+  const fs::perms locked = fs::status(target).permissions();
+  ASSERT_TRUE(IsReadOnlyFile(target));
+  std::vector<WriteStep> steps;
+  RecordWriteSteps(&steps);
+  AtomicFileWriter writer(target);
+  EXPECT_FALSE(writer.Write("new"));
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_EQ(writer.Error(), std::errc::permission_denied);
+  EXPECT_TRUE(steps.empty());
+  EXPECT_EQ(ReadWholeFile(target), "kept");
+  EXPECT_EQ(fs::status(target).permissions(), locked);
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"locked.txt"});
+  fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(IsReadOnlyFile(target));
+  AtomicFileWriter unlocked(target);
+  EXPECT_TRUE(unlocked.Write("new"));
+  EXPECT_TRUE(unlocked.Commit());
+  EXPECT_EQ(ReadWholeFile(target), "new");
+}
+
+TEST_F(FileAccessTest, OnlyExistingFilesAreReadOnly) {
+  EXPECT_FALSE(IsReadOnlyFile(dir_ / "missing.txt"));
+  EXPECT_FALSE(IsReadOnlyFile(dir_.path()));
+  WriteWholeFile(dir_ / "a.txt", "x");
+  EXPECT_FALSE(IsReadOnlyFile(dir_ / "a.txt"));
 }
 
 }  // namespace

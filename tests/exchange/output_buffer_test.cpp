@@ -15,6 +15,7 @@ class OutputBufferTest : public WriterTest {
  protected:
   void TearDown() override {
     SetWriteFaultAfter(-1);
+    SetWriteFaultAt(std::nullopt);
     WriterTest::TearDown();
   }
   std::string WriteAndRead() {
@@ -179,6 +180,22 @@ TEST_F(OutputBufferTest, TargetThatIsAFolderFails) {
   EXPECT_FALSE(WriteOutputFile(path));
   EXPECT_TRUE(std::filesystem::is_directory(path));
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
+}
+
+TEST_F(OutputBufferTest, FailureAtTheFlushKeepsTheHostFileAndGivesTheReason) {
+  const auto path = dir_ / "JWC_TEMP.TXT";
+  WriteWholeFile(path, kHostFile);
+  PutLine("lg0");
+  SetWriteFaultAt(WriteStep::Flush);
+  std::error_code error;
+  EXPECT_FALSE(WriteOutputFile(path, error));
+  EXPECT_EQ(error, std::errc::io_error);
+  EXPECT_EQ(ReadWholeFile(path), kHostFile);
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
+  SetWriteFaultAt(std::nullopt);
+  EXPECT_TRUE(WriteOutputFile(path, error));
+  EXPECT_FALSE(error);
+  EXPECT_EQ(ReadWholeFile(path), "lg0\r\n");
 }
 
 TEST_F(OutputBufferTest, BufferIsKeptAfterAFailedWrite) {
