@@ -2,7 +2,6 @@
 // consistent model.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 
 #include "exchange/exchange_data.h"
 #include "exchange/exchange_reader.h"
@@ -10,10 +9,11 @@
 #include "fuzz_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::filesystem::path path = halvane::FuzzFilePath(".txt");
-  if (!halvane::WriteFuzzFile(path, data, size)) return 0;
+  static const halvane::FuzzFile file(".txt");
+  if (!file.Write(data, size)) return 0;
   halvane::InitExchangeData();
-  halvane::Require(halvane::ReadExchangeFile(path), "a readable file reads");
+  halvane::Require(halvane::ReadExchangeFile(file.Path()),
+                   "a readable file reads");
   halvane::CheckExchangeInvariants();
   return 0;
 }

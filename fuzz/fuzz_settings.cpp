@@ -18,13 +18,15 @@
 namespace halvane {
 namespace {
 
-const std::filesystem::path& SettingsPath() {
-  static const std::filesystem::path path = FuzzFilePath(".dat");
-  return path;
+const FuzzFile& Settings() {
+  static const FuzzFile file(".dat");
+  return file;
 }
 
+const std::filesystem::path& SettingsPath() { return Settings().Path(); }
+
 bool WriteFile(std::string_view bytes) {
-  return WriteFuzzFile(SettingsPath(), bytes.data(), bytes.size());
+  return Settings().Write(bytes.data(), bytes.size());
 }
 
 // The form as FormShow hands it to LoadSettings; the text-type list has
