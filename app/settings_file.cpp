@@ -1,5 +1,7 @@
 #include "app/settings_file.h"
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 
 #include "exchange/file_access.h"
@@ -45,11 +47,12 @@ std::string_view SingleLineText(std::string_view text) {
 
 std::string EditTextFromFile(std::string_view line, int max_length) {
   const std::string_view text = SingleLineText(line);
-  if (max_length <= 0 || text.size() <= static_cast<std::size_t>(max_length)) {
-    return std::string(text);
-  }
+  std::size_t keep = std::min<std::size_t>(text.size(), INT_MAX);
+  if (max_length > 0) keep = std::min(keep, std::size_t(max_length));
+  // Cut even when short enough: a lead byte whose partner is missing (or
+  // ended the line) would leave half a character at the end.
   int copied = 0;
-  return SjisCopy(text, 1, max_length, copied);
+  return SjisCopy(text, 1, static_cast<int>(keep), copied);
 }
 
 int StoredListIndex(int32_t value, std::size_t item_count) {

@@ -40,7 +40,8 @@ class SettingsLineReader {
 std::string_view SingleLineText(std::string_view text);
 
 // An edit text as read from the file: single-line, and cut on a character
-// boundary to the edit's maximum length, which the dialog could never exceed.
+// boundary to the edit's maximum length, which the dialog could never exceed;
+// a lead byte without its second byte at the end is dropped.
 std::string EditTextFromFile(std::string_view line, int max_length);
 
 // Applying stored indexes: a list takes -1 (no selection) beyond its last

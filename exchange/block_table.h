@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -15,15 +16,20 @@ class BlockTable {
  public:
   static constexpr std::size_t kBlock = 1000;
 
+  BlockTable() = default;
+  BlockTable(const BlockTable&) = delete;
+  BlockTable& operator=(const BlockTable&) = delete;
+  ~BlockTable() { Clear(); }
+
   // Appends `value` (by default a value-initialised, zero-filled element)
   // and returns it; it is written while its cache line is hot. Throws
   // std::bad_alloc when memory runs out; the table is unchanged then.
   T& Append(T value = T{}) {
     ReserveNext();
-    T& slot = blocks_[count_ / kBlock][count_ % kBlock];
-    slot = std::move(value);
+    T* slot = blocks_[count_ / kBlock].get() + count_ % kBlock;
+    std::construct_at(slot, std::move(value));
     ++count_;
-    return slot;
+    return *slot;
   }
 
   // Makes sure the next Append() allocates nothing and cannot throw, so that
@@ -31,7 +37,7 @@ class BlockTable {
   void ReserveNext() {
     if (count_ == blocks_.size() * kBlock) {
       blocks_.reserve(blocks_.size() + 1);
-      blocks_.push_back(std::make_unique_for_overwrite<T[]>(kBlock));
+      blocks_.emplace_back(std::allocator<T>().allocate(kBlock));
     }
   }
 
@@ -44,13 +50,23 @@ class BlockTable {
 
   // Drops every element and releases the storage.
   void Clear() {
+    if constexpr (!std::is_trivially_destructible_v<T>) {
+      for (std::size_t i = 0; i < count_; ++i) std::destroy_at(&(*this)[i]);
+    }
     blocks_.clear();
     blocks_.shrink_to_fit();
     count_ = 0;
   }
 
  private:
-  std::vector<std::unique_ptr<T[]>> blocks_;
+  // A block's elements come to life one by one as they are appended, so a
+  // new block costs no constructor calls and no pages that are never used.
+  struct FreeBlock {
+    void operator()(T* block) const {
+      std::allocator<T>().deallocate(block, kBlock);
+    }
+  };
+  std::vector<std::unique_ptr<T[], FreeBlock>> blocks_;
   std::size_t count_ = 0;
 };
 

@@ -1,9 +1,12 @@
 #include "exchange/exchange_reader.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <new>
+#include <system_error>
 
 #include "exchange/file_access.h"
 #include "exchange/line_rows.h"
@@ -26,17 +29,26 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads the open file in large chunks. Most lines are split in place; the
-// rest go to the splitter piece by piece, so no line is ever copied whole.
-// False on a read error.
-bool ReadLines(std::FILE* file) {
-  std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
+// A file smaller than a chunk is read into a buffer of its own size, so a
+// few lines never cost a megabyte to allocate and page in.
+std::size_t ChunkBytesFor(const std::filesystem::path& path) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  return ec || size >= kChunkBytes ? kChunkBytes
+                                   : static_cast<std::size_t>(size) + 1;
+}
+
+// Reads the open file in chunks. Most lines are split in place; the rest go
+// to the splitter piece by piece, so no line is ever copied whole. False on
+// a read error.
+bool ReadLines(std::FILE* file, std::size_t chunkBytes) {
+  std::unique_ptr<char[]> chunk(new char[chunkBytes]);
   LineSplitter& splitter = Splitter();
   PlainLine plain;
   splitter.Begin(true);
   bool lineOpen = false;
   for (;;) {
-    const std::size_t got = std::fread(chunk.get(), 1, kChunkBytes, file);
+    const std::size_t got = std::fread(chunk.get(), 1, chunkBytes, file);
     if (got == 0) {
       if (std::ferror(file)) return false;
       break;
@@ -79,7 +91,7 @@ bool ReadExchangeFile(const std::filesystem::path& path) {
   FileHandle file(OpenFile(path, "rb"));
   if (!file) return false;
   try {
-    if (!ReadLines(file.get())) return false;
+    if (!ReadLines(file.get(), ChunkBytesFor(path))) return false;
   } catch (const std::bad_alloc&) {
     return false;
   }

@@ -1,6 +1,7 @@
 // Checks the number formats against a slow reference built on the exact
 // decimal expansion from printf. FormatGeneral must read back as the value
 // rounded to 15 significant digits and be stable on a second round trip.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -19,14 +20,30 @@ struct Decimal {
   int exponent = 0;
 };
 
+// The first 19 digits of the exact decimal expansion, cut, not rounded:
+// rounding to 15 or 18 digits looks at no digit after them. printf rounds
+// exactly, so 41 digits cut to 19 give the exact cut unless rounding carried
+// into the first 19, which leaves digits 20 to 41 all zero; only then are
+// all the digits a double can have (767) printed, which takes ten times as
+// long.
+constexpr int kExactDigitsKept = 19;
+constexpr int kShortDigits = 41;
+
+bool ZerosOnly(const char* first, const char* last) {
+  return std::all_of(first, last, [](char c) { return c == '0'; });
+}
+
 Decimal Exact(double magnitude) {
   Decimal d;
   if (magnitude == 0) return d;
-  static char buffer[1000];
-  std::snprintf(buffer, sizeof buffer, "%.800e", magnitude);
+  static char buffer[1000];  // "d." then the digits after the first
+  std::snprintf(buffer, sizeof buffer, "%.*e", kShortDigits - 1, magnitude);
+  if (ZerosOnly(buffer + kExactDigitsKept + 1, buffer + kShortDigits + 1)) {
+    std::snprintf(buffer, sizeof buffer, "%.800e", magnitude);
+  }
   const char* e = std::strchr(buffer, 'e');
-  d.digits = std::string(1, buffer[0]) +
-             std::string(buffer + 2, static_cast<size_t>(e - (buffer + 2)));
+  d.digits.assign(1, buffer[0]);
+  d.digits.append(buffer + 2, kExactDigitsKept - 1);
   d.exponent = std::atoi(e + 1) + 1;
   return d;
 }
@@ -59,9 +76,24 @@ char DigitAt(const Decimal& d, int i) {
   return i >= 0 && i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0';
 }
 
-std::string ExpectedGeneral(double x) {
+// The value's exact expansion rounded the ways the formats need: made once
+// per value, as the expansion is the slow part of the reference.
+struct Reference {
+  Decimal general;  // 15 significant digits
+  Decimal fixed;    // 18 significant digits, then the places
+};
+
+Reference MakeReference(double x, int places) {
+  const Decimal exact = Exact(std::fabs(x));
+  Reference r;
+  r.general = RoundHalfUp(exact, 15);
+  r.fixed = RoundHalfUp(exact, 18);
+  r.fixed = RoundHalfUp(r.fixed, r.fixed.exponent + places);
+  return r;
+}
+
+std::string ExpectedGeneral(double x, const Decimal& d) {
   if (x == 0) return "0";
-  Decimal d = RoundHalfUp(Exact(std::fabs(x)), 15);
   std::string sign = x < 0 ? "-" : "";
   int n = static_cast<int>(d.digits.size());
   if (d.exponent < -3 || d.exponent > 15) {
@@ -81,26 +113,29 @@ std::string ExpectedGeneral(double x) {
   return sign + integer + (fraction.empty() ? "" : "." + fraction);
 }
 
-std::string ExpectedFixed(int places, double x, bool grouped) {
-  Decimal d = RoundHalfUp(Exact(std::fabs(x)), 18);
-  d = RoundHalfUp(d, d.exponent + places);
-  std::string integer;
-  for (int i = 0; i < d.exponent; ++i) integer += DigitAt(d, i);
-  if (integer.empty()) integer = "0";
+std::string ExpectedFixed(int places, double x, const Decimal& d,
+                          bool grouped) {
+  // One buffer for all: a double can have 309 integer digits.
+  std::string text;
+  text.reserve(2 * static_cast<std::size_t>(std::max(d.exponent, 1)) +
+               static_cast<std::size_t>(places) + 2);
+  if (x < 0 && !d.digits.empty()) text += '-';
+  const int integer_start = static_cast<int>(text.size());
+  for (int i = 0; i < d.exponent; ++i) text += DigitAt(d, i);
+  if (static_cast<int>(text.size()) == integer_start) text += '0';
   if (grouped) {
-    for (int at = static_cast<int>(integer.size()) - 3; at > 0; at -= 3) {
-      integer.insert(at, ",");
+    for (int at = static_cast<int>(text.size()) - 3; at > integer_start;
+         at -= 3) {
+      text.insert(at, ",");
     }
   }
-  std::string text = (x < 0 && !d.digits.empty() ? "-" : "") + integer;
   if (places > 0) text += ".";
   for (int i = 0; i < places; ++i) text += DigitAt(d, d.exponent + i);
   return text;
 }
 
 // The value rounded to 15 significant digits, read back by strtod.
-double Rounded15(double x) {
-  Decimal d = RoundHalfUp(Exact(std::fabs(x)), 15);
+double Rounded15(double x, const Decimal& d) {
   if (d.digits.empty()) return 0;
   std::string text = "0." + d.digits + "e" + std::to_string(d.exponent);
   double r = std::strtod(text.c_str(), nullptr);
@@ -109,24 +144,27 @@ double Rounded15(double x) {
 
 void Check(double x, int places) {
   if (!std::isfinite(x)) return;
+  const Reference reference = MakeReference(x, places);
   std::string general = halvane::FormatGeneral(x);
-  if (general != ExpectedGeneral(x)) std::abort();
+  if (general != ExpectedGeneral(x, reference.general)) std::abort();
   std::string appended = "#";
   halvane::AppendGeneral(appended, x);
   if (appended != "#" + general) std::abort();
   // Only the top of the range rounds beyond the largest double
   // (1.79769313486232E308); that text is out of range and reads as 0.
-  double rounded = Rounded15(x);
+  double rounded = Rounded15(x, reference.general);
   double back = halvane::ParseFloat(general);
   if (std::isinf(rounded) ? back != 0 : back != rounded) std::abort();
   if (!std::isinf(rounded) && halvane::FormatGeneral(back) != general) {
     std::abort();
   }
 
-  if (halvane::FormatFixed(places, x) != ExpectedFixed(places, x, false)) {
+  if (halvane::FormatFixed(places, x) !=
+      ExpectedFixed(places, x, reference.fixed, false)) {
     std::abort();
   }
-  if (halvane::FormatGrouped(places, x) != ExpectedFixed(places, x, true)) {
+  if (halvane::FormatGrouped(places, x) !=
+      ExpectedFixed(places, x, reference.fixed, true)) {
     std::abort();
   }
 }

@@ -445,6 +445,17 @@ TEST_F(SettingsFileTest, BinaryBytesGiveControlsTheyCanShow) {
   }
 }
 
+// Found by fuzzing: a lead byte that ends the line, or stands before a NUL,
+// was kept as half a character.
+TEST_F(SettingsFileTest, EditsNeverEndInHalfACharacter) {
+  const TForm1 form =
+      Load(Lines({"5", "7", "0", "0", "0", "0", "0", "\x82",
+                  std::string("ab\x82\0cd", 6), "\x82\xa0\x82"}));
+  EXPECT_EQ(form.Edit1.Text, "");
+  EXPECT_EQ(form.Edit2.Text, "ab");
+  EXPECT_EQ(form.Edit3.Text, "\x82\xa0");
+}
+
 TEST_F(SettingsFileTest, ReaderGivesEmptyLinesPastTheEnd) {
   WriteBytes(settings_, "a\r\nb");
   std::FILE* file = OpenFile(settings_, "rb");
@@ -493,6 +504,28 @@ TEST(EditTextFromFileTest, CutsOnCharacterBoundaries) {
   // Half-width katakana are single bytes.
   EXPECT_EQ(EditTextFromFile("\xb1\xb2\xb3\xb4", 3), "\xb1\xb2\xb3");
   EXPECT_EQ(EditTextFromFile("abc", 0), "abc");
+}
+
+TEST(EditTextFromFileTest, DropsALeadByteWithoutItsPartner) {
+  struct Case {
+    std::string line;
+    int max_length;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"\x82", 16, ""},
+      {"ab\x82", 16, "ab"},
+      {std::string("ab\x82\0cd", 6), 32, "ab"},
+      {"ab\x82\ncd", 32, "ab"},
+      {"\x82\xa0\x82", 16, "\x82\xa0"},
+      {"\x82\x82\x82", 0, "\x82\x82"},
+      {"a\x82\xa0", 3, "a\x82\xa0"},  // the pair fills the limit exactly
+      {"\xb1\xe0", 8, "\xb1"},        // lead bytes from both ranges
+      {"\xb1\x9f", 8, "\xb1"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EditTextFromFile(c.line, c.max_length), c.text) << c.line;
+  }
 }
 
 }  // namespace
