@@ -175,6 +175,13 @@ def main():
           "LICENSE is MIT with " + COPYRIGHT)
 
     numbers = tuple(int(n) for n in version.split(".")) + (0,)
+    with open(os.path.join(source, "ui", "halvane.manifest"),
+              encoding="utf-8") as f:
+        identity = re.search(r'<assemblyIdentity[^>]*name="Halvane"'
+                             r'[^>]*version="([\d.]+)"', f.read())
+    manifest_version = identity.group(1) if identity else None
+    check(manifest_version == ".".join(map(str, numbers)),
+          f"manifest identity version {manifest_version} is {version}.0")
     for exe in sys.argv[3:]:
         link_time, fixed, strings = read_version_resource(exe)
         check(fixed is not None, f"{exe}: has a version resource")
