@@ -27,9 +27,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = L"BareWindow";
   if (!RegisterClassW(&window_class)) return 1;
-  HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window",
-                                WS_OVERLAPPEDWINDOW, 100, 100, 300, 150,
-                                nullptr, nullptr, instance, nullptr);
+  HWND window =
+      CreateWindowExW(0, L"BareWindow", L"Bare window", WS_OVERLAPPEDWINDOW,
+                      100, 100, 300, 150, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   HWND button = CreateWindowExW(
       0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 100, 40,
