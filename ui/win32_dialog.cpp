@@ -135,13 +135,13 @@ bool Win32Dialog::OnInit() {
   bool made = false;
   Guarded(
       [&] { made = CreateDialogControls(window_, form_, gdi_, controls_); });
-  if (!made) return false;
-  WriteModelToControls(form_, controls_);
-  return true;
+  return made;
 }
 
+// The controls are filled once, when the form has read its files: the window
+// is not on the screen before, and each write costs a round of messages.
 void Win32Dialog::OnShown() {
-  form_.FormShow();
+  Guarded([this] { form_.FormShow(); });
   WriteModelToControls(form_, controls_);
 }
 

@@ -16,11 +16,16 @@ void WriteList(const ListControl& list, HWND combo) {
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(list.ItemIndex), 0);
 }
 
+// Checking an automatic radio button makes it walk every sibling window to
+// clear the rest of its group, so buttons already right are left alone.
 void WriteRadio(const RadioControl& radio, ControlId id,
                 const DialogControls& controls) {
-  for (int item = 0; item < kRadioItems; ++item)
-    SendMessageW(controls.RadioButton(id, item), BM_SETCHECK,
-                 item == radio.ItemIndex ? BST_CHECKED : BST_UNCHECKED, 0);
+  for (int item = 0; item < kRadioItems; ++item) {
+    HWND button = controls.RadioButton(id, item);
+    const WPARAM state = item == radio.ItemIndex ? BST_CHECKED : BST_UNCHECKED;
+    if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) != state)
+      SendMessageW(button, BM_SETCHECK, state, 0);
+  }
 }
 
 int ReadRadio(ControlId id, const DialogControls& controls) {
