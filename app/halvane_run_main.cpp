@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 #ifdef _WIN32
 #include <windows.h>

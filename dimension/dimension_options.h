@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 namespace halvane {
 

@@ -6,9 +6,9 @@
 #include <new>
 
 #include "exchange/file_access.h"
-#include "exchange/line_rows.h"
-#include "exchange/line_splitter.h"
-#include "exchange/plain_line.h"
+#include "exchange/reader/line_rows.h"
+#include "exchange/reader/line_splitter.h"
+#include "exchange/reader/plain_line.h"
 
 namespace halvane {
 namespace {

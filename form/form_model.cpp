@@ -1,4 +1,4 @@
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 #include <utility>
 

@@ -1,9 +1,9 @@
 #include <string>
 #include <utility>
 
-#include "exchange/entity_append.h"
 #include "exchange/exchange_data.h"
-#include "exchange/line_rows.h"
+#include "exchange/reader/entity_append.h"
+#include "exchange/reader/line_rows.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

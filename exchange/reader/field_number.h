@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "exchange/byte_words.h"
+#include "exchange/reader/byte_words.h"
 #include "util/numbers.h"
 
 namespace halvane {

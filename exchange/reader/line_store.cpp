@@ -1,4 +1,4 @@
-#include "exchange/line_rows.h"
+#include "exchange/reader/line_rows.h"
 
 namespace halvane {
 namespace {

@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "exchange/entity_append.h"
 #include "exchange/exchange_data.h"
-#include "exchange/line_rows.h"
+#include "exchange/reader/entity_append.h"
+#include "exchange/reader/line_rows.h"
 
 namespace halvane {
 namespace {

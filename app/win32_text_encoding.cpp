@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "tools/host_standin/text_encoding.h"
+#include "app/text_encoding.h"
 
 namespace halvane {
 namespace {

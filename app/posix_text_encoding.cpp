@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "tools/host_standin/text_encoding.h"
+#include "app/text_encoding.h"
 
 namespace halvane {
 namespace {

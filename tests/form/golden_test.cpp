@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dimension_run.h"
-#include "output_lines.h"
+#include "tests/dimension/output_lines.h"
 
 namespace halvane {
 namespace {

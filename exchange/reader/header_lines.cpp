@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "exchange/exchange_data.h"
-#include "exchange/line_rows.h"
+#include "exchange/reader/line_rows.h"
 
 namespace halvane {
 namespace {

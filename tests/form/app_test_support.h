@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "exchange/file_access.h"
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 namespace halvane::testing {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "dimension/dimension_texts.h"
 #include "dimension_run.h"
+#include "form/form_texts.h"
 #include "host_file.h"
-#include "output_lines.h"
+#include "tests/dimension/output_lines.h"
 
 namespace halvane {
 namespace {

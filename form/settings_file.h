@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "exchange/exchange_data.h"
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 namespace halvane {
 

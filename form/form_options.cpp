@@ -1,5 +1,4 @@
 #include "dimension/dimension_options.h"
-
 #include "util/numbers.h"
 #include "util/sjis_text.h"
 

@@ -20,9 +20,7 @@ namespace fs = std::filesystem;
 
 #ifdef _WIN32
 constexpr char kRunnerName[] = "halvane-run.exe";
-fs::path TestProgram() {
-  return _pgmptr ? fs::path(_pgmptr) : fs::path();
-}
+fs::path TestProgram() { return _pgmptr ? fs::path(_pgmptr) : fs::path(); }
 #else
 constexpr char kRunnerName[] = "halvane-run";
 fs::path TestProgram() { return fs::read_symlink("/proc/self/exe"); }

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "exchange/line_fields.h"
+#include "exchange/reader/line_fields.h"
 
 namespace halvane {
 

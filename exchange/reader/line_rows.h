@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "exchange/line_splitter.h"
+#include "exchange/reader/line_splitter.h"
 #include "util/numbers.h"
 
 namespace halvane {

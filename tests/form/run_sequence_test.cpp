@@ -1,4 +1,4 @@
-#include "app/run_sequence.h"
+#include "form/run_sequence.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_file.h"
 #include "app_test_support.h"
 #include "exchange/exchange_data.h"
 #include "exchange/output_buffer.h"
+#include "form/settings_file.h"
 
 namespace halvane {
 namespace {

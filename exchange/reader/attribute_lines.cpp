@@ -1,7 +1,7 @@
 #include <string>
 
 #include "exchange/exchange_data.h"
-#include "exchange/line_rows.h"
+#include "exchange/reader/line_rows.h"
 
 namespace halvane {
 namespace {

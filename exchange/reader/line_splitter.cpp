@@ -1,4 +1,4 @@
-#include "exchange/line_splitter.h"
+#include "exchange/reader/line_splitter.h"
 
 #include <array>
 #include <bit>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "exchange/byte_words.h"
+#include "exchange/reader/byte_words.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

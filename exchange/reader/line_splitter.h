@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "exchange/line_fields.h"
+#include "exchange/reader/line_fields.h"
 
 namespace halvane {
 

@@ -1,4 +1,4 @@
-#include "app/run_sequence.h"
+#include "form/run_sequence.h"
 
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_reader.h"

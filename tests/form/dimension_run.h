@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 namespace halvane::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "exchange/exchange_data.h"
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 namespace halvane {
 

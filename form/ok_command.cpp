@@ -1,10 +1,10 @@
 // OK: checks the options, saves them, and draws one horizontal dimension.
 #include "dimension/dimension_options.h"
 #include "dimension/dimension_plan.h"
-#include "dimension/dimension_texts.h"
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
-#include "ui/form_model.h"
+#include "form/form_model.h"
+#include "form/form_texts.h"
 
 namespace halvane {
 

@@ -1,10 +1,10 @@
-#include "exchange/plain_line.h"
+#include "exchange/reader/plain_line.h"
 
 #include <cstddef>
 #include <cstdint>
 
-#include "exchange/byte_words.h"
-#include "exchange/field_number.h"
+#include "exchange/reader/byte_words.h"
+#include "exchange/reader/field_number.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "exchange/field_number.h"
+#include "exchange/reader/field_number.h"
 
 namespace halvane {
 
