@@ -35,7 +35,7 @@ double DrawingScale(const ExchangeData& data);
 // The longest value text that one output line holds whole.
 inline constexpr std::size_t kMaxValueTextBytes = 255;
 
-// `options` carry the four distances already in drawing units. Nothing when
+// The distances of `options` are paper mm, scaled here. Nothing when
 // the dimension has no length (below 1e-10) or cannot be written: a length or
 // any coordinate beyond the double range, or a value text too long for a line.
 std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,

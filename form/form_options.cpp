@@ -1,4 +1,5 @@
-#include "dimension/dimension_options.h"
+#include "form/form_options.h"
+
 #include "util/numbers.h"
 #include "util/sjis_text.h"
 

@@ -1,10 +1,11 @@
 // OK: checks the options, saves them, and draws one horizontal dimension.
-#include "dimension/dimension_options.h"
 #include "dimension/dimension_plan.h"
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
 #include "form/form_model.h"
+#include "form/form_options.h"
 #include "form/form_texts.h"
+#include "form/program_files.h"
 
 namespace halvane {
 
@@ -42,15 +43,9 @@ void TForm1::Button1Click() {
     Toolkit().SetFocus(*refused);
     return;
   }
-  SaveSettings(ProgramFolder / "t517.dat");
+  SaveSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
 
   ExchangeData& data = Exchange();
-  const double scale = DrawingScale(data);
-  options.ValueDistance *= scale;
-  options.ExtensionGap *= scale;
-  options.ExtensionOvershoot *= scale;
-  options.ReverseOvershoot *= scale;
-
   const auto plan = PlanDimension(PickedDimensionPoints(data), options, data);
   if (!plan) {
     Toolkit().ShowMessage(kZeroLengthMessage);

@@ -3,25 +3,16 @@
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_reader.h"
 #include "exchange/output_buffer.h"
+#include "form/program_files.h"
 #include "util/numbers.h"
 
 namespace halvane {
 
 namespace {
 
-constexpr char kExchangeFileName[] = "JWC_TEMP.TXT";
-constexpr char kSettingsFileName[] = "t517.dat";
-
 // True from FormShow to FormClose: the exchange data of this run is live.
 // Keeps a toolkit that shows or closes twice from reading or writing twice.
 bool run_open = false;
-
-// Empty when the program folder is unknown, so that nothing is looked up in
-// the current folder instead.
-std::filesystem::path InProgramFolder(const std::filesystem::path& folder,
-                                      const char* name) {
-  return folder.empty() ? std::filesystem::path() : folder / name;
-}
 
 }  // namespace
 
