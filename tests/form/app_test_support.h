@@ -1,5 +1,5 @@
-// Temporary folders, whole-file access and a recording toolkit for the tests
-// of the run sequence and the settings file.
+// Temporary folders and whole-file access for the tests of the run sequence
+// and the settings file.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -96,48 +96,5 @@ inline std::vector<std::string> Snapshot(const TForm1& form) {
   }
   return values;
 }
-
-// Records what the form asks of the toolkit; Close runs FormClose as a real
-// toolkit does.
-class FakeToolkit : public FormToolkit {
- public:
-  FakeToolkit(TForm1& form, std::filesystem::path executable)
-      : form_(form), executable_(std::move(executable)) {
-    form_.SetToolkit(this);
-  }
-
-  void SetFocus(ControlId control) override {
-    calls.push_back(std::string("SetFocus ") + ControlName(control));
-  }
-  void ShowMessage(std::string_view text) override {
-    calls.push_back("ShowMessage " + std::string(text));
-  }
-  void RepaintStatus() override {
-    calls.push_back("RepaintStatus " + form_.LabelA1);
-  }
-  void Close() override {
-    calls.push_back("Close");
-    form_.FormClose();
-  }
-  void GetPosition(int& left, int& top) override {
-    left = this->left;
-    top = this->top;
-  }
-  void MoveTo(int left, int top) override {
-    this->left = left;
-    this->top = top;
-    calls.push_back("MoveTo " + std::to_string(left) + " " +
-                    std::to_string(top));
-  }
-  std::filesystem::path ExecutablePath() override { return executable_; }
-
-  std::vector<std::string> calls;
-  int left = 194;
-  int top = 107;
-
- private:
-  TForm1& form_;
-  std::filesystem::path executable_;
-};
 
 }  // namespace halvane::testing

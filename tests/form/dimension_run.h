@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "form/form_model.h"
+#include "form/headless_toolkit.h"
 
 namespace halvane::test {
 
@@ -71,45 +72,6 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-class RecordingToolkit : public FormToolkit {
- public:
-  RecordingToolkit(TForm1& form, std::filesystem::path folder)
-      : form_(form), folder_(std::move(folder)) {}
-
-  void SetFocus(ControlId control) override {
-    Events.push_back(std::string("focus ") + ControlName(control));
-  }
-  void ShowMessage(std::string_view text) override {
-    Events.push_back("message " + std::string(text));
-  }
-  void RepaintStatus() override { Events.push_back("status " + form_.LabelA1); }
-  void Close() override {
-    Events.push_back("close");
-    Closed = true;
-    form_.FormClose();
-  }
-  void GetPosition(int& left, int& top) override {
-    left = Left;
-    top = Top;
-  }
-  void MoveTo(int left, int top) override {
-    Left = left;
-    Top = top;
-  }
-  std::filesystem::path ExecutablePath() override {
-    return folder_ / "halvane-run";
-  }
-
-  std::vector<std::string> Events;
-  bool Closed = false;
-  int Left = 0;
-  int Top = 0;
-
- private:
-  TForm1& form_;
-  std::filesystem::path folder_;
-};
-
 struct RunResult {
   bool Drawn = false;
   std::vector<std::string> Events;  // of the OK presses
@@ -123,9 +85,9 @@ inline RunResult RunDialog(const std::filesystem::path& folder,
                            const std::function<void(TForm1&, int)>& adjust = {},
                            int presses = 1) {
   TForm1 form;
-  RecordingToolkit toolkit(form, folder);
-  form.SetToolkit(&toolkit);
+  HeadlessToolkit toolkit(form, folder / "halvane-run");
   form.FormShow();
+  toolkit.Events.clear();
   for (int i = 0; i < presses && !toolkit.Closed; ++i) {
     if (adjust) adjust(form, i);
     form.Button1Click();

@@ -241,8 +241,7 @@ TEST(OkCommandTest, SavesThePositionTheDialogHasAtOk) {
   TempFolder folder;
   test::PrepareFolder(folder, {});
   TForm1 form;
-  test::RecordingToolkit toolkit(form, folder.Path());
-  form.SetToolkit(&toolkit);
+  HeadlessToolkit toolkit(form, folder.Path() / "halvane-run");
   form.FormShow();
   ChooseTextType(form);
   toolkit.Left = 321;

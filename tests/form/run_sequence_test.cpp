@@ -9,12 +9,12 @@
 #include "app_test_support.h"
 #include "exchange/exchange_data.h"
 #include "exchange/output_buffer.h"
+#include "form/headless_toolkit.h"
 #include "form/settings_file.h"
 
 namespace halvane {
 namespace {
 
-using testing::FakeToolkit;
 using testing::ReadBytes;
 using testing::Snapshot;
 using testing::TempFolder;
@@ -37,7 +37,7 @@ class RunSequenceTest : public ::testing::Test {
 
   TempFolder folder_;
   TForm1 form_;
-  FakeToolkit toolkit_;
+  HeadlessToolkit toolkit_;
 };
 
 TEST_F(RunSequenceTest, FirstRunWithoutFilesShowsTheInitialDialog) {
@@ -52,7 +52,7 @@ TEST_F(RunSequenceTest, FirstRunWithoutFilesShowsTheInitialDialog) {
   EXPECT_EQ(form_.ComboBox3.Items, items);
   EXPECT_EQ(form_.ComboBox3.ItemIndex, -1);
   EXPECT_EQ(Snapshot(form_), initial);
-  EXPECT_EQ(toolkit_.calls, std::vector<std::string>{"MoveTo 100 100"});
+  EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 100 100"});
 }
 
 TEST_F(RunSequenceTest, CancelStraightAfterStartWritesHq) {
@@ -63,8 +63,8 @@ TEST_F(RunSequenceTest, CancelStraightAfterStartWritesHq) {
   form_.Edit2.Text = "changed";
   form_.Button2Click();
 
-  EXPECT_EQ(toolkit_.calls,
-            (std::vector<std::string>{"MoveTo 100 100", "Close"}));
+  EXPECT_EQ(toolkit_.Events,
+            (std::vector<std::string>{"move 100 100", "close"}));
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
   EXPECT_EQ(ReadBytes(Settings()), settings);
   EXPECT_EQ(folder_.Entries().size(), 2u);
@@ -95,7 +95,7 @@ TEST_F(RunSequenceTest, SecondShowInTheSameRunChangesNothing) {
   WriteBytes(Settings(), "1\r\n2\r\n3\r\n");
   form_.FormShow();
   EXPECT_EQ(form_.ComboBox1.ItemIndex, 7);
-  EXPECT_EQ(toolkit_.calls, std::vector<std::string>{"MoveTo 300 200"});
+  EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 300 200"});
 }
 
 TEST_F(RunSequenceTest, ClosingFailsQuietlyWhenTheFolderIsGone) {
@@ -117,9 +117,9 @@ TEST_F(RunSequenceTest, SettingsAreRestoredAfterTheListIsBuilt) {
   EXPECT_EQ(form_.Edit2.Text, "\x96\xf1 ");
   EXPECT_EQ(form_.Edit3.Text, " mm");
   EXPECT_EQ(form_.SavedLeft, -5000);
-  EXPECT_EQ(toolkit_.calls, std::vector<std::string>{"MoveTo -5000 99999"});
-  EXPECT_EQ(toolkit_.left, -5000);
-  EXPECT_EQ(toolkit_.top, 99999);
+  EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move -5000 99999"});
+  EXPECT_EQ(toolkit_.Left, -5000);
+  EXPECT_EQ(toolkit_.Top, 99999);
 }
 
 TEST_F(RunSequenceTest, TextTypeListFollowsTheHostFile) {
@@ -143,7 +143,7 @@ TEST_F(RunSequenceTest, ReadsTheHostFileFreshEachRun) {
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
 
   TForm1 next;
-  FakeToolkit next_toolkit(next, folder_ / "halvane.exe");
+  HeadlessToolkit next_toolkit(next, folder_ / "halvane.exe");
   next.FormShow();
   EXPECT_EQ(next.ComboBox3.Items[0], std::string(kCurrent) + "No1)");
   next.FormClose();
@@ -160,8 +160,8 @@ class OkThenCancelTest : public RunSequenceTest {
     WriteBytes(Settings(), old_settings_);
     form_.FormShow();
     change(form_);
-    toolkit_.left = 640;
-    toolkit_.top = 480;
+    toolkit_.Left = 640;
+    toolkit_.Top = 480;
     form_.Button1Click();
     form_.Button2Click();
   }
@@ -190,8 +190,8 @@ class OkThenCancelTest : public RunSequenceTest {
 TEST_F(OkThenCancelTest, RefusedInputKeepsTheSettingsFile) {
   Run("hp1 0 0\r\nhp2 100 0\r\nhp3 50 20\r\nhp4 50 30\r\n",
       [](TForm1& form) { form.Edit1.Text = ""; });
-  EXPECT_EQ(toolkit_.calls, (std::vector<std::string>{
-                                "MoveTo 10 20", "SetFocus Edit1", "Close"}));
+  EXPECT_EQ(toolkit_.Events,
+            (std::vector<std::string>{"move 10 20", "focus Edit1", "close"}));
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
   EXPECT_EQ(ReadBytes(Settings()), old_settings_);
 }
@@ -215,7 +215,7 @@ TEST_F(OkThenCancelTest, DrawnDimensionIsWrittenOnce) {
   EXPECT_NE(output.substr(0, 4), "hq\r\n");
   EXPECT_NE(output.find("\r\n"), std::string::npos);
   EXPECT_EQ(Reloaded().SavedLeft, 640);
-  EXPECT_EQ(std::count(toolkit_.calls.begin(), toolkit_.calls.end(), "Close"),
+  EXPECT_EQ(std::count(toolkit_.Events.begin(), toolkit_.Events.end(), "close"),
             2);
 }
 
@@ -237,10 +237,10 @@ TEST_P(UnknownProgramFolderTest, LeavesTheCurrentFolderAlone) {
   WriteBytes(folder_ / "JWC_TEMP.TXT", "hq\r\ncn0\r\n");
   WriteBytes(folder_ / "t517.dat", "5\r\n6\r\n");
   TForm1 form;
-  FakeToolkit toolkit(form, GetParam());
+  HeadlessToolkit toolkit(form, GetParam());
   form.FormShow();
   EXPECT_EQ(form.ComboBox3.Items[0], std::string(kCurrent) + "No1)");
-  EXPECT_EQ(toolkit.calls, std::vector<std::string>{"MoveTo 100 100"});
+  EXPECT_EQ(toolkit.Events, std::vector<std::string>{"move 100 100"});
   form.SaveSettings(form.ProgramFolder / "t517.dat");
   form.Button2Click();
 
@@ -302,7 +302,7 @@ TEST_F(JapaneseFolderTest, FindsBothFilesInTheProgramFolder) {
   form_.FormShow();
   EXPECT_EQ(form_.ComboBox3.Items[0], std::string(kCurrent) + "Free)");
   EXPECT_EQ(form_.ComboBox1.ItemIndex, 1);
-  EXPECT_EQ(toolkit_.calls, std::vector<std::string>{"MoveTo 30 40"});
+  EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 30 40"});
 
   form_.Edit1.Text = "2";
   form_.SaveSettings(form_.ProgramFolder / "t517.dat");
