@@ -99,14 +99,4 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
   return plan;
 }
 
-void WriteDimension(const DimensionPlan& plan, bool as_figure) {
-  WriteSegment(plan.Extension1);
-  WriteSegment(plan.Extension2);
-  WriteLineAndValue(plan.Line, plan.Frame, plan.Label, as_figure);
-  if (plan.Run1) WriteSegment(*plan.Run1);
-  WriteEndMarker(plan.StartMark);
-  if (plan.Run2) WriteSegment(*plan.Run2);
-  WriteEndMarker(plan.EndMark);
-}
-
 }  // namespace halvane

@@ -42,8 +42,4 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
                                            const DimensionOptions& options,
                                            const ExchangeData& data);
 
-// The extension lines, the dimension line with its value, then at each end
-// the run line (when due) and the marker.
-void WriteDimension(const DimensionPlan& plan, bool as_figure);
-
 }  // namespace halvane

@@ -9,12 +9,12 @@
 #include "exchange/reader/line_rows.h"
 #include "exchange/reader/line_splitter.h"
 #include "exchange/reader/plain_line.h"
+#include "exchange/text_file.h"
 
 namespace halvane {
 namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
-constexpr char kEndOfFile = 0x1A;
 
 LineSplitter& Splitter() {
   static LineSplitter splitter;
@@ -41,10 +41,9 @@ bool ReadLines(std::FILE* file) {
       if (std::ferror(file)) return false;
       break;
     }
+    bool ended = false;
     const char* p = chunk.get();
-    const char* end = p + got;
-    const void* stop = std::memchr(p, kEndOfFile, got);
-    if (stop != nullptr) end = static_cast<const char*>(stop);
+    const char* end = p + TextBytes(p, got, ended);
     while (p < end) {
       if (!lineOpen) {
         if (const char* next = plain.Split(p, end)) {
@@ -53,7 +52,8 @@ bool ReadLines(std::FILE* file) {
           continue;
         }
       }
-      const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+      const void* lf =
+          std::memchr(p, kLineEnd, static_cast<std::size_t>(end - p));
       if (lf == nullptr) {
         splitter.Feed(p, end);
         lineOpen = true;
@@ -66,7 +66,7 @@ bool ReadLines(std::FILE* file) {
       lineOpen = false;
       p = lineEnd + 1;
     }
-    if (stop != nullptr) break;
+    if (ended) break;
   }
   if (lineOpen) StoreLine(splitter.Finish());
   return true;

@@ -1,5 +1,5 @@
 // OK: checks the options, saves them, and draws one horizontal dimension.
-#include "dimension/dimension_plan.h"
+#include "dimension/dimension_output.h"
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
 #include "form/form_model.h"

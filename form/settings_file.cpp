@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "exchange/file_access.h"
+#include "exchange/text_file.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
 
@@ -12,25 +13,23 @@ int SettingsLineReader::NextByte() {
   if (pos_ == size_) {
     if (end_) return -1;
     pos_ = 0;
-    size_ = std::fread(buffer_, 1, sizeof buffer_, file_);
-    if (size_ == 0) {
+    const std::size_t got = std::fread(buffer_, 1, sizeof buffer_, file_);
+    if (got == 0) {
+      size_ = 0;
       end_ = true;
       failed_ = std::ferror(file_) != 0;
       return -1;
     }
+    size_ = TextBytes(buffer_, got, end_);
+    if (size_ == 0) return -1;
   }
-  const unsigned char byte = buffer_[pos_++];
-  if (byte == 0x1A) {
-    end_ = true;
-    pos_ = size_;
-    return -1;
-  }
-  return byte;
+  return static_cast<unsigned char>(buffer_[pos_++]);
 }
 
 bool SettingsLineReader::Next(std::string& line) {
   line.clear();
-  for (int byte = NextByte(); byte != -1 && byte != '\n'; byte = NextByte()) {
+  for (int byte = NextByte(); byte != -1 && byte != kLineEnd;
+       byte = NextByte()) {
     if (byte != '\r' && line.size() < kSettingsLineKeep) {
       line.push_back(static_cast<char>(byte));
     }

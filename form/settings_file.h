@@ -28,7 +28,7 @@ class SettingsLineReader {
  private:
   int NextByte();  // -1 at the end of the data or after a failure
   std::FILE* file_;
-  unsigned char buffer_[4096];
+  char buffer_[4096];
   std::size_t pos_ = 0;
   std::size_t size_ = 0;
   bool end_ = false;
