@@ -1,6 +1,8 @@
-# Fails when a library needs a symbol that only a library above it defines.
-# Run as: cmake -DNM=<nm> -DLAYERS=<name=archive;...> -P check_layers.cmake
-# LAYERS lists the libraries bottom up; each may use those before it only.
+# Fails when a library needs a symbol that only a library above it defines,
+# or when a folder includes a header of a folder above it. Run as:
+#   cmake -DNM=<nm> -DLAYERS=<name=archive;...> -DSOURCE_DIR=<dir>
+#         -DFOLDERS=<folder;...> -P check_layers.cmake
+# LAYERS and FOLDERS go bottom up; each may use those before it only.
 cmake_minimum_required(VERSION 3.25)
 
 # Global symbols of `archive`: defined ones into `defined_var`, undefined
@@ -40,6 +42,28 @@ foreach(entry IN LISTS LAYERS)
 endforeach()
 
 set(faults 0)
+
+# Includes: the portable folders, then everything above them.
+set(folders ${FOLDERS} ui app tools)
+list(LENGTH FOLDERS folder_count)
+math(EXPR last_folder "${folder_count} - 1")
+foreach(index RANGE ${last_folder})
+  list(GET folders ${index} folder)
+  math(EXPR first_above "${index} + 1")
+  list(SUBLIST folders ${first_above} -1 above)
+  list(JOIN above "|" above_pattern)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h
+       ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"(${above_pattern})/")
+    foreach(line IN LISTS includes)
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+      message(SEND_ERROR "${name}: ${line}")
+      math(EXPR faults "${faults} + 1")
+    endforeach()
+  endforeach()
+endforeach()
+
 list(LENGTH names count)
 math(EXPR last "${count} - 1")
 foreach(index RANGE ${last})
@@ -73,5 +97,5 @@ foreach(index RANGE ${last})
   math(EXPR faults "${faults} + ${faults_here}")
 endforeach()
 if(faults GREATER 0)
-  message(FATAL_ERROR "${faults} symbols point up a layer")
+  message(FATAL_ERROR "${faults} symbols or includes point up a layer")
 endif()
