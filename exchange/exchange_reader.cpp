@@ -34,7 +34,7 @@ bool ReadLines(std::FILE* file) {
   LineSplitter& splitter = Splitter();
   PlainLine plain;
   splitter.Begin(true);
-  bool lineOpen = false;
+  bool line_open = false;
   for (;;) {
     const std::size_t got = std::fread(chunk.get(), 1, kChunkBytes, file);
     if (got == 0) {
@@ -45,7 +45,7 @@ bool ReadLines(std::FILE* file) {
     const char* p = chunk.get();
     const char* end = p + TextBytes(p, got, ended);
     while (p < end) {
-      if (!lineOpen) {
+      if (!line_open) {
         if (const char* next = plain.Split(p, end)) {
           StoreLine(plain.Fields());
           p = next;
@@ -56,19 +56,19 @@ bool ReadLines(std::FILE* file) {
           std::memchr(p, kLineEnd, static_cast<std::size_t>(end - p));
       if (lf == nullptr) {
         splitter.Feed(p, end);
-        lineOpen = true;
+        line_open = true;
         break;
       }
-      const char* lineEnd = static_cast<const char*>(lf);
-      splitter.Feed(p, lineEnd);
+      const char* line_end = static_cast<const char*>(lf);
+      splitter.Feed(p, line_end);
       StoreLine(splitter.Finish());
       splitter.Begin(true);
-      lineOpen = false;
-      p = lineEnd + 1;
+      line_open = false;
+      p = line_end + 1;
     }
     if (ended) break;
   }
-  if (lineOpen) StoreLine(splitter.Finish());
+  if (line_open) StoreLine(splitter.Finish());
   return true;
 }
 

@@ -76,10 +76,10 @@ void StoreFontName(std::string_view key) {
 void StoreTextType(const LineFields& f) {
   ExchangeData& d = Exchange();
   const int32_t t = KeyNumber(f.Field(1));
-  const bool freeSize = t == 0 && f.Count >= 5;
+  const bool free_size = t == 0 && f.Count >= 5;
   if (TakeFirst(kForceTextType)) {
     d.HostTextType = t;
-    if (freeSize) {
+    if (free_size) {
       d.HostFreeW = NumberOf(f, 1);
       d.HostFreeH = NumberOf(f, 2);
       d.HostFreeD = NumberOf(f, 3);
@@ -87,7 +87,7 @@ void StoreTextType(const LineFields& f) {
     }
   }
   d.CurTextType = t;
-  if (freeSize) {
+  if (free_size) {
     d.CurFreeW = NumberOf(f, 1);
     d.CurFreeH = NumberOf(f, 2);
     d.CurFreeD = NumberOf(f, 3);

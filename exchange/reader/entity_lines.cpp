@@ -53,7 +53,7 @@ void FillText(TJwwEntText& text, const LineFields& f, int32_t style) {
 void StoreText(const LineFields& f, int32_t style) {
   ExchangeData& d = Exchange();
   // The strings are made first, so a failed allocation stores nothing.
-  std::string fontName = LimitedText(d.CurFontName);
+  std::string font_name = LimitedText(d.CurFontName);
   std::string body = LimitedText(f.Field(6));
   if (style == 2 && d.InDimension) {
     TJwwEntDim& dim = AppendEntity(d.Dims, kKindDim);
@@ -61,12 +61,12 @@ void StoreText(const LineFields& f, int32_t style) {
     dim.Line.PolylineNo = 0;
     FillEntHead(dim.Text.Head);
     FillText(dim.Text, f, style);
-    dim.Text.FontName = std::move(fontName);
+    dim.Text.FontName = std::move(font_name);
     dim.Text.Text = std::move(body);
   } else {
     TJwwEntText& text = AppendEntity(d.Texts, kKindText);
     FillText(text, f, style);
-    text.FontName = std::move(fontName);
+    text.FontName = std::move(font_name);
     text.Text = std::move(body);
   }
   EndEntity();
@@ -162,9 +162,9 @@ void StoreSegment(const LineFields& f) {
     held = TJwwEntLine{{}, 0, x1, y1, x2, y2};
     FillEntHead(held.Head);
   } else {
-    const int32_t polylineNo = d.InPolyline ? d.PolylineNo : 0;
+    const int32_t polyline_no = d.InPolyline ? d.PolylineNo : 0;
     AppendEntity(d.Lines, kKindLine,
-                 TJwwEntLine{{}, polylineNo, x1, y1, x2, y2});
+                 TJwwEntLine{{}, polyline_no, x1, y1, x2, y2});
   }
   d.CurZFlags = 0;
   d.CurPickRef = 0;

@@ -27,9 +27,9 @@ inline int AddDigits(const char*& p, const char* end, uint64_t& mantissa) {
     while (end - p >= 8) {
       const uint64_t word = byte_words::Load(p);
       const uint64_t values = word - 0x3030303030303030ull;
-      const uint64_t nonDigits =
+      const uint64_t non_digits =
           (values | (word + 0x4646464646464646ull)) & 0x8080808080808080ull;
-      const int run = std::countr_zero(nonDigits) / 8;  // 8 for no flag
+      const int run = std::countr_zero(non_digits) / 8;  // 8 for no flag
       if (run == 0) return count;
       // The run's digits move to the top bytes; the zeros below them are
       // leading zeros. Then pairs, fours and eights of digits are combined.

@@ -17,15 +17,15 @@ void StoreTextTypeNumbers(const LineFields& f, double TJwwTextType::*member) {
 void StorePickedPoint(std::string_view key, const LineFields& f) {
   static constexpr std::pair<std::string_view, int32_t> kMarks[] = {
       {"-", 1}, {"ln", 2}, {"ci", 3}, {"ch", 4}};
-  std::string_view numberText = FromChar(key, 3);
+  std::string_view number_text = FromChar(key, 3);
   int32_t kind = 0;
-  for (const auto& [mark, markKind] : kMarks) {
+  for (const auto& [mark, mark_kind] : kMarks) {
     const std::size_t at = key.find(mark);
     if (at == std::string_view::npos) continue;
-    numberText = key.substr(2, at >= 2 ? at - 2 : 0);
-    kind = markKind;
+    number_text = key.substr(2, at >= 2 ? at - 2 : 0);
+    kind = mark_kind;
   }
-  const int32_t number = ParseInt(numberText);
+  const int32_t number = ParseInt(number_text);
   if (number < 1 || number > 99) return;
   ExchangeData& d = Exchange();
   TJwwPickPoint& point = d.PickedPoints[number];

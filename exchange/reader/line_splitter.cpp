@@ -44,17 +44,17 @@ constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
 
 }  // namespace
 
-void LineSplitter::Begin(bool dropAllCr) {
+void LineSplitter::Begin(bool drop_all_cr) {
   if (capacity_ > kKeptCapacity) {
     buffer_.reset();
     capacity_ = 0;
   }
   used_ = 0;
-  fieldStart_ = 0;
+  field_start_ = 0;
   current_ = 0;
-  pendingLead_ = -1;
+  pending_lead_ = -1;
   splitting_ = true;
-  dropAllCr_ = dropAllCr;
+  drop_all_cr_ = drop_all_cr;
   full_ = false;
 }
 
@@ -70,14 +70,14 @@ void LineSplitter::Reserve(std::size_t extra) {
   capacity_ = grown;
 }
 
-void LineSplitter::NextField(std::size_t fieldEnd) {
-  ends_[current_] = fieldEnd;
+void LineSplitter::NextField(std::size_t field_end) {
+  ends_[current_] = field_end;
   if (current_ == kMaxFields - 1) {
     full_ = true;
     return;
   }
   ++current_;
-  fieldStart_ = fieldEnd;
+  field_start_ = field_end;
 }
 
 void LineSplitter::Feed(const char* first, const char* last) {
@@ -92,14 +92,14 @@ void LineSplitter::Feed(const char* first, const char* last) {
   const uint8_t* classes =
       splitting_ ? kSplitting.data() : kNotSplitting.data();
 
-  if (pendingLead_ >= 0) {
-    if (dropAllCr_) {
+  if (pending_lead_ >= 0) {
+    if (drop_all_cr_) {
       while (p < end && *p == '\r') ++p;
       if (p == end) return;
     }
-    *out++ = static_cast<char>(pendingLead_);
+    *out++ = static_cast<char>(pending_lead_);
     *out++ = static_cast<char>(*p++);
-    pendingLead_ = -1;
+    pending_lead_ = -1;
   }
   while (p < end) {
     if constexpr (kLittleEndian) {
@@ -121,29 +121,29 @@ void LineSplitter::Feed(const char* first, const char* last) {
       if (p == end) break;
     }
     const unsigned char c = *p++;
-    const uint8_t byteClass = classes[c];
-    if (byteClass == kAppend) {  // most bytes: keep the loop tight for them
+    const uint8_t byte_class = classes[c];
+    if (byte_class == kAppend) {  // most bytes: keep the loop tight for them
       *out++ = static_cast<char>(c);
       continue;
     }
-    switch (byteClass) {
+    switch (byte_class) {
       case kAppend:
         break;
       case kDrop:
         break;
       case kLead:
-        if (dropAllCr_) {
+        if (drop_all_cr_) {
           while (p < end && *p == '\r') ++p;
         }
         if (p == end) {
-          pendingLead_ = c;
+          pending_lead_ = c;
           break;
         }
         *out++ = static_cast<char>(c);
         *out++ = static_cast<char>(*p++);
         break;
       case kSeparator:
-        if (static_cast<std::size_t>(out - base) != fieldStart_) {
+        if (static_cast<std::size_t>(out - base) != field_start_) {
           NextField(static_cast<std::size_t>(out - base));
           if (full_) {
             used_ = static_cast<std::size_t>(out - base);
@@ -167,7 +167,7 @@ void LineSplitter::Feed(const char* first, const char* last) {
 
 LineFields LineSplitter::Finish() {
   // A lead byte at the very end of the line has no partner and is dropped.
-  pendingLead_ = -1;
+  pending_lead_ = -1;
   if (!full_) ends_[current_] = used_;
   std::size_t start = 0;
   for (int k = 0; k <= current_; ++k) {

@@ -20,9 +20,9 @@ class LineSplitter {
   LineSplitter(const LineSplitter&) = delete;
   LineSplitter& operator=(const LineSplitter&) = delete;
 
-  // Starts a line. With `dropAllCr` every CR is left out, even right after a
+  // Starts a line. With `drop_all_cr` every CR is left out, even right after a
   // lead byte (the file reader's lines, whose CRs are line-end noise).
-  void Begin(bool dropAllCr);
+  void Begin(bool drop_all_cr);
   // Adds the next bytes of the line. Throws std::bad_alloc.
   void Feed(const char* first, const char* last);
   // Ends the line; the views stay valid until the next Begin().
@@ -32,18 +32,18 @@ class LineSplitter {
 
  private:
   void Reserve(std::size_t extra);
-  void NextField(std::size_t fieldEnd);
+  void NextField(std::size_t field_end);
 
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
   std::size_t ends_[kMaxFields] = {};
   std::string_view views_[kMaxFields];
-  std::size_t fieldStart_ = 0;
+  std::size_t field_start_ = 0;
   int current_ = 0;
-  int pendingLead_ = -1;  // a lead byte waiting for its second byte
+  int pending_lead_ = -1;  // a lead byte waiting for its second byte
   bool splitting_ = true;
-  bool dropAllCr_ = false;
+  bool drop_all_cr_ = false;
   bool full_ = false;  // the 32nd field is complete; the rest is dropped
 };
 

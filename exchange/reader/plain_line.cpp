@@ -75,7 +75,7 @@ const char* PlainLine::Split(const char* first, const char* last) {
   int fields = 0;
   uint32_t known = 0;
   for (;;) {
-    const char* const fieldEnd = p;
+    const char* const field_end = p;
     while (p != last && *p == ' ') ++p;
     if (p == last) return nullptr;
     if (static_cast<unsigned char>(*p) <= 0x20) {
@@ -83,7 +83,7 @@ const char* PlainLine::Split(const char* first, const char* last) {
       if (next == nullptr) return nullptr;  // a tab or another control byte
       // As when splitting byte by byte: a separator after the last field
       // opens an empty one, unless 32 are complete; a blank line has one.
-      const bool separated = p != fieldEnd;
+      const bool separated = p != field_end;
       count_ = fields;
       if (fields == 0 || (separated && fields < kMaxFields)) {
         views_[count_++] = std::string_view();
@@ -93,12 +93,12 @@ const char* PlainLine::Split(const char* first, const char* last) {
     }
     if (fields == kMaxFields) return nullptr;
     if (*p == '"') {
-      const char* const lineEnd = QuotedRest(p + 1, last);
-      if (lineEnd == nullptr) return nullptr;
-      const char* next = AfterLineEnd(lineEnd, last);
+      const char* const line_end = QuotedRest(p + 1, last);
+      if (line_end == nullptr) return nullptr;
+      const char* next = AfterLineEnd(line_end, last);
       if (next == nullptr) return nullptr;
       views_[fields] =
-          std::string_view(p + 1, static_cast<std::size_t>(lineEnd - (p + 1)));
+          std::string_view(p + 1, static_cast<std::size_t>(line_end - (p + 1)));
       count_ = fields + 1;
       known_ = known;
       return next;
