@@ -11,12 +11,13 @@
 #include <system_error>
 #include <vector>
 
-#include "ui/form_model.h"
+#include "app/text_encoding.h"
+#include "form/form_model.h"
+#include "form/headless_toolkit.h"
+#include "form/program_files.h"
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <iconv.h>
 #endif
 
 namespace halvane {
@@ -40,23 +41,6 @@ enum ExitStatus {
 #ifdef _WIN32
 constexpr char kProgramFileName[] = "halvane-run.exe";
 
-std::string SjisToUtf8(std::string_view sjis) {
-  const int n = static_cast<int>(sjis.size());
-  if (n == 0) return {};
-  const int wide_count =
-      MultiByteToWideChar(932, 0, sjis.data(), n, nullptr, 0);
-  if (wide_count <= 0) return std::string(sjis);
-  std::wstring wide(static_cast<std::size_t>(wide_count), L'\0');
-  MultiByteToWideChar(932, 0, sjis.data(), n, wide.data(), wide_count);
-  const int utf8_count = WideCharToMultiByte(
-      CP_UTF8, 0, wide.data(), wide_count, nullptr, 0, nullptr, nullptr);
-  if (utf8_count <= 0) return std::string(sjis);
-  std::string utf8(static_cast<std::size_t>(utf8_count), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_count, utf8.data(),
-                      utf8_count, nullptr, nullptr);
-  return utf8;
-}
-
 // The arguments as wide strings, so that folder names in any script work.
 std::vector<std::filesystem::path> Arguments(int, char**) {
   std::vector<std::filesystem::path> args;
@@ -70,69 +54,24 @@ std::vector<std::filesystem::path> Arguments(int, char**) {
 #else
 constexpr char kProgramFileName[] = "halvane-run";
 
-std::string SjisToUtf8(std::string_view sjis) {
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(sjis);
-  std::string in(sjis);
-  std::string out(in.size() * 3 + 4, '\0');
-  char* in_ptr = in.data();
-  std::size_t in_left = in.size();
-  char* out_ptr = out.data();
-  std::size_t out_left = out.size();
-  const std::size_t rc = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left);
-  iconv_close(cd);
-  if (rc == static_cast<std::size_t>(-1)) return std::string(sjis);
-  out.resize(out.size() - out_left);
-  return out;
-}
-
 std::vector<std::filesystem::path> Arguments(int argc, char** argv) {
   return {argv + 1, argv + argc};
 }
 #endif
 
-// The toolkit of a run without a window: it remembers what the user would
-// have seen and closes the form as the dialog would.
-class HeadlessToolkit : public FormToolkit {
- public:
-  HeadlessToolkit(TForm1& form, std::filesystem::path folder)
-      : form_(form), folder_(std::move(folder)) {}
-
-  void SetFocus(ControlId control) override {
-    seen_ = std::string("focus ") + ControlName(control);
+// What the user would have seen of a refused OK: the last focus or message.
+std::string Refusal(const std::vector<std::string>& events) {
+  constexpr std::string_view kMessage = "message ";
+  std::string seen;
+  for (const std::string& event : events) {
+    if (event.starts_with(kMessage)) {
+      seen = std::string(kMessage) + SjisToUtf8(event.substr(kMessage.size()));
+    } else if (event.starts_with("focus ")) {
+      seen = event;
+    }
   }
-  void ShowMessage(std::string_view text) override {
-    seen_ = "message " + SjisToUtf8(text);
-  }
-  void RepaintStatus() override {}
-  void Close() override {
-    if (closed_) return;
-    closed_ = true;
-    form_.FormClose();
-  }
-  void GetPosition(int& left, int& top) override {
-    left = left_;
-    top = top_;
-  }
-  void MoveTo(int left, int top) override {
-    left_ = left;
-    top_ = top;
-  }
-  std::filesystem::path ExecutablePath() override {
-    return folder_ / kProgramFileName;
-  }
-
-  bool Closed() const { return closed_; }
-  const std::string& Seen() const { return seen_; }
-
- private:
-  TForm1& form_;
-  std::filesystem::path folder_;
-  bool closed_ = false;
-  std::string seen_;
-  int left_ = 0;
-  int top_ = 0;
-};
+  return seen;
+}
 
 struct Request {
   bool Cancel = false;
@@ -176,8 +115,8 @@ int PressButtons(TForm1& form, const HeadlessToolkit& toolkit, bool cancel) {
     return kNotDrawn;
   }
   form.Button1Click();
-  if (toolkit.Closed()) return kDrawn;
-  std::printf("%s\n", toolkit.Seen().c_str());
+  if (toolkit.Closed) return kDrawn;
+  std::printf("%s\n", Refusal(toolkit.Events).c_str());
   // Refused: the user gives up as with Cancel.
   form.Button2Click();
   return kNotDrawn;
@@ -199,16 +138,15 @@ void ReportWriteFailure(const char* what, const std::filesystem::path& file,
 
 int Run(const Request& request) {
   TForm1 form;
-  HeadlessToolkit toolkit(form, request.Folder);
-  form.SetToolkit(&toolkit);
+  HeadlessToolkit toolkit(form, request.Folder / kProgramFileName);
   const int status = PressButtons(form, toolkit, request.Cancel);
   // The dialog keeps quiet about files it could not write; a script is told.
   if (form.SettingsError) {
-    ReportWriteFailure("settings not saved to", request.Folder / "t517.dat",
+    ReportWriteFailure("settings not saved to", request.Folder / kSettingsFileName,
                        form.SettingsError);
   }
   if (form.ExchangeFileError) {
-    ReportWriteFailure("cannot write back", request.Folder / "JWC_TEMP.TXT",
+    ReportWriteFailure("cannot write back", request.Folder / kExchangeFileName,
                        form.ExchangeFileError);
     return kNotWrittenBack;
   }

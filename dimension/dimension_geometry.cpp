@@ -2,9 +2,6 @@
 
 #include <cmath>
 
-#include "exchange/attribute_writers.h"
-#include "exchange/entity_writers.h"
-
 namespace halvane {
 
 namespace {
@@ -88,11 +85,6 @@ std::optional<Segment> MakeRunLine(Point end, double end_angle,
     return std::nullopt;
   }
   return Segment{end, PointAlong(end, length, end_angle + 180)};
-}
-
-void WriteSegment(const Segment& segment) {
-  PutZFlags(4);
-  PutSegment(segment.From.x, segment.From.y, segment.To.x, segment.To.y);
 }
 
 Point PointAlong(Point from, double length, double degrees) {

@@ -55,9 +55,6 @@ std::optional<Segment> MakeRunLine(Point end, double end_angle,
                                    bool value_beyond_this_end, double value_run,
                                    double reverse_overshoot);
 
-// "z3" and the segment.
-void WriteSegment(const Segment& segment);
-
 // `from` plus `length` times the unit vector of `degrees`, worked in extended
 // precision.
 Point PointAlong(Point from, double length, double degrees);

@@ -1,10 +1,7 @@
-// The dimension options as read from the dialog, and their checks.
+// What the user chose for one dimension, as plain values.
 #pragma once
 
-#include <optional>
 #include <string>
-
-#include "ui/form_model.h"
 
 namespace halvane {
 
@@ -25,20 +22,11 @@ struct DimensionOptions {
   bool UnitSuffix = false;
   bool FullWidth = false;
   bool AsFigure = false;
-  // Paper mm as read; drawing units once scaled.
+  // Paper mm as typed; the plan applies the drawing scale.
   double ValueDistance = 0.5;
   double ExtensionGap = 2;
   double ExtensionOvershoot = 2;
   double ReverseOvershoot = 2;
 };
-
-// Reads every option from the form and checks them in the dialog's order.
-// Gives the control of the first refused option, or nothing when all pass.
-std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
-                                              DimensionOptions& options);
-
-// An item index that names an item of the list (no selection is -1).
-int SelectedIndex(const ListControl& list);
-int SelectedIndex(const RadioControl& radio);
 
 }  // namespace halvane

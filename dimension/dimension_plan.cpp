@@ -58,12 +58,12 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
     return std::nullopt;
   }
 
+  const double gap = options.ExtensionGap * scale;
+  const double overshoot = options.ExtensionOvershoot * scale;
   plan.Extension1 =
-      MakeExtensionLine(points.P1, plan.Line.B1, angle, options.ExtensionGap,
-                        options.ExtensionOvershoot);
+      MakeExtensionLine(points.P1, plan.Line.B1, angle, gap, overshoot);
   plan.Extension2 =
-      MakeExtensionLine(points.P2, plan.Line.B2, angle, options.ExtensionGap,
-                        options.ExtensionOvershoot);
+      MakeExtensionLine(points.P2, plan.Line.B2, angle, gap, overshoot);
 
   plan.Frame = ChooseTextFrame(options.TextTypeChoice, data);
   std::string text = BuildValueText(length, options);
@@ -73,7 +73,7 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
       PlaceValueAlongLine(points.P1, points.P2, points.P4, angle, width);
   plan.Label =
       PlaceValueLabel(std::move(text), points.P1, points.P3, points.P4, angle,
-                      width, placement.Shift, options.ValueDistance);
+                      width, placement.Shift, options.ValueDistance * scale);
 
   const MarkerStyle style{options.ArrowLength, options.ArrowAngle,
                           options.MarkerScale, scale};
@@ -85,27 +85,18 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
   const double angle1 = EndAngle(d1, d2, plan.Reversed);
   const double angle2 = EndAngle(d2, d1, plan.Reversed);
   if (plan.Reversed) {
+    const double reverse_overshoot = options.ReverseOvershoot * scale;
     plan.Run1 =
         MakeRunLine(d1, angle1, placement.Side == ValueSide::BeyondStart,
-                    placement.Run, options.ReverseOvershoot);
+                    placement.Run, reverse_overshoot);
     plan.Run2 = MakeRunLine(d2, angle2, placement.Side == ValueSide::BeyondEnd,
-                            placement.Run, options.ReverseOvershoot);
+                            placement.Run, reverse_overshoot);
   }
   plan.StartMark = MakeEndMarker(options.StartKind, d1, angle1, style);
   plan.EndMark = MakeEndMarker(options.EndKind, d2, angle2, style);
 
   if (!Writable(plan, data)) return std::nullopt;
   return plan;
-}
-
-void WriteDimension(const DimensionPlan& plan, bool as_figure) {
-  WriteSegment(plan.Extension1);
-  WriteSegment(plan.Extension2);
-  WriteLineAndValue(plan.Line, plan.Frame, plan.Label, as_figure);
-  if (plan.Run1) WriteSegment(*plan.Run1);
-  WriteEndMarker(plan.StartMark);
-  if (plan.Run2) WriteSegment(*plan.Run2);
-  WriteEndMarker(plan.EndMark);
 }
 
 }  // namespace halvane

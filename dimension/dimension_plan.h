@@ -35,15 +35,11 @@ double DrawingScale(const ExchangeData& data);
 // The longest value text that one output line holds whole.
 inline constexpr std::size_t kMaxValueTextBytes = 255;
 
-// `options` carry the four distances already in drawing units. Nothing when
+// The distances of `options` are paper mm, scaled here. Nothing when
 // the dimension has no length (below 1e-10) or cannot be written: a length or
 // any coordinate beyond the double range, or a value text too long for a line.
 std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
                                            const DimensionOptions& options,
                                            const ExchangeData& data);
-
-// The extension lines, the dimension line with its value, then at each end
-// the run line (when due) and the marker.
-void WriteDimension(const DimensionPlan& plan, bool as_figure);
 
 }  // namespace halvane

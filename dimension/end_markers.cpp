@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "dimension/dimension_geometry.h"
-#include "exchange/attribute_writers.h"
-#include "exchange/entity_writers.h"
 
 namespace halvane {
 
@@ -53,23 +51,6 @@ EndMarker MakeEndMarker(int kind, Point end, double end_angle,
     marker.Angle = end_angle;
   }
   return marker;
-}
-
-void WriteEndMarker(const EndMarker& marker) {
-  if (marker.Kind == kLineArrow) {
-    PutZFlags(4);
-    PutSegment(marker.At.x, marker.At.y, marker.Wing1.x, marker.Wing1.y);
-    PutZFlags(4);
-    PutSegment(marker.At.x, marker.At.y, marker.Wing2.x, marker.Wing2.y);
-  } else {
-    PutZFlags(4);
-    PutPoint(marker.Kind, marker.At.x, marker.At.y, marker.Size, marker.Angle);
-  }
-}
-
-void PutEndMarker(int kind, Point end, double end_angle,
-                  const MarkerStyle& style) {
-  WriteEndMarker(MakeEndMarker(kind, end, end_angle, style));
 }
 
 }  // namespace halvane

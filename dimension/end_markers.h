@@ -33,9 +33,5 @@ double MarkerDepth(int kind, const MarkerStyle& style);
 // unless the markers are reversed).
 EndMarker MakeEndMarker(int kind, Point end, double end_angle,
                         const MarkerStyle& style);
-// "z3" and a wing, "z3" and a wing; or "z3" and the point line.
-void WriteEndMarker(const EndMarker& marker);
-void PutEndMarker(int kind, Point end, double end_angle,
-                  const MarkerStyle& style);
 
 }  // namespace halvane

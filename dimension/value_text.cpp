@@ -2,16 +2,12 @@
 
 #include <utility>
 
-#include "exchange/attribute_writers.h"
-#include "exchange/entity_writers.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
 
 namespace halvane {
 
 namespace {
-
-constexpr int kTextKindCs = 2;
 
 TextFrame FrameOfType(int32_t type, const ExchangeData& data) {
   const TJwwTextType& text_type = data.TextTypes[type - 1];
@@ -80,25 +76,6 @@ ValueLabel PlaceValueLabel(std::string text, Point p1, Point p3, Point p4,
   return {std::move(text),
           {reference.x + offset.x, reference.y + offset.y},
           PointAlong({0, 0}, 10, a)};
-}
-
-void WriteLineAndValue(const DimensionLine& line, const TextFrame& frame,
-                       const ValueLabel& label, bool as_figure) {
-  const Point& d1 = line.D1;
-  const Point& d2 = line.D2;
-  const Point& at = label.Position;
-  const Point& dir = label.Direction;
-  if (as_figure) {
-    PutTextType(frame.Type, frame.Color, 0, frame.W, frame.H, frame.D);
-    PutDimText(label.Text, d1.x, d1.y, d2.x, d2.y, at.x, at.y, dir.x, dir.y);
-    return;
-  }
-  PutZFlags(4);
-  PutSegment(d1.x, d1.y, d2.x, d2.y);
-  PutTextType(frame.Type, frame.Color, 0, frame.W, frame.H, frame.D);
-  PutTextCode(0);
-  PutZFlags(4);
-  PutText(kTextKindCs, label.Text, at.x, at.y, dir.x, dir.y);
 }
 
 }  // namespace halvane

@@ -42,9 +42,4 @@ ValueLabel PlaceValueLabel(std::string text, Point p1, Point p3, Point p4,
                            double drawing_angle, double width, double shift,
                            double distance);
 
-// The dimension line and its value, as a segment and a text or as one
-// dimension figure.
-void WriteLineAndValue(const DimensionLine& line, const TextFrame& frame,
-                       const ValueLabel& label, bool as_figure);
-
 }  // namespace halvane

@@ -90,7 +90,7 @@ void InitReaderState(ExchangeData& d) {
 
 // A plain global rather than a function's static, so no use pays for a
 // guard; no other static object's constructor reaches for it.
-ExchangeData exchange_detail::theExchangeData{};
+ExchangeData exchange_detail::instance{};
 
 void InitExchangeData() {
   ExchangeData& d = Exchange();

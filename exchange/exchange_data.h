@@ -243,11 +243,11 @@ struct ExchangeData {
 };
 
 namespace exchange_detail {
-extern ExchangeData theExchangeData;
+extern ExchangeData instance;
 }
 
 // The one model of the run.
-inline ExchangeData& Exchange() { return exchange_detail::theExchangeData; }
+inline ExchangeData& Exchange() { return exchange_detail::instance; }
 
 // Every field to its initial value, the six reader markers set, all tables
 // and the output buffer emptied.

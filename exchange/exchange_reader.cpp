@@ -9,15 +9,15 @@
 #include <system_error>
 
 #include "exchange/file_access.h"
-#include "exchange/line_rows.h"
-#include "exchange/line_splitter.h"
-#include "exchange/plain_line.h"
+#include "exchange/reader/line_rows.h"
+#include "exchange/reader/line_splitter.h"
+#include "exchange/reader/plain_line.h"
+#include "exchange/text_file.h"
 
 namespace halvane {
 namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
-constexpr char kEndOfFile = 0x1A;
 
 LineSplitter& Splitter() {
   static LineSplitter splitter;
@@ -46,41 +46,41 @@ bool ReadLines(std::FILE* file, std::size_t chunkBytes) {
   LineSplitter& splitter = Splitter();
   PlainLine plain;
   splitter.Begin(true);
-  bool lineOpen = false;
+  bool line_open = false;
   for (;;) {
     const std::size_t got = std::fread(chunk.get(), 1, chunkBytes, file);
     if (got == 0) {
       if (std::ferror(file)) return false;
       break;
     }
+    bool ended = false;
     const char* p = chunk.get();
-    const char* end = p + got;
-    const void* stop = std::memchr(p, kEndOfFile, got);
-    if (stop != nullptr) end = static_cast<const char*>(stop);
+    const char* end = p + TextBytes(p, got, ended);
     while (p < end) {
-      if (!lineOpen) {
+      if (!line_open) {
         if (const char* next = plain.Split(p, end)) {
           StoreLine(plain.Fields());
           p = next;
           continue;
         }
       }
-      const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+      const void* lf =
+          std::memchr(p, kLineEnd, static_cast<std::size_t>(end - p));
       if (lf == nullptr) {
         splitter.Feed(p, end);
-        lineOpen = true;
+        line_open = true;
         break;
       }
-      const char* lineEnd = static_cast<const char*>(lf);
-      splitter.Feed(p, lineEnd);
+      const char* line_end = static_cast<const char*>(lf);
+      splitter.Feed(p, line_end);
       StoreLine(splitter.Finish());
       splitter.Begin(true);
-      lineOpen = false;
-      p = lineEnd + 1;
+      line_open = false;
+      p = line_end + 1;
     }
-    if (stop != nullptr) break;
+    if (ended) break;
   }
-  if (lineOpen) StoreLine(splitter.Finish());
+  if (line_open) StoreLine(splitter.Finish());
   return true;
 }
 

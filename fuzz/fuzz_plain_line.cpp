@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "exchange/line_splitter.h"
-#include "exchange/plain_line.h"
+#include "exchange/reader/line_splitter.h"
+#include "exchange/reader/plain_line.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_file.h"
+#include "form/settings_file.h"
 #include "exchange/exchange_data.h"
 #include "exchange_invariants.h"
 #include "fuzz_file.h"
-#include "ui/form_model.h"
+#include "form/form_model.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

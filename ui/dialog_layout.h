@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 namespace halvane {
 

@@ -1,7 +1,7 @@
 // Which field of the form model stands behind each control.
 #pragma once
 
-#include "ui/form_model.h"
+#include "form/form_model.h"
 
 namespace halvane {
 

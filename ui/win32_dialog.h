@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "ui/form_model.h"
+#include "form/form_model.h"
 #include "ui/win32_controls.h"
 
 namespace halvane {

@@ -1,7 +1,7 @@
 // Copies the form model into the dialog's controls and back.
 #pragma once
 
-#include "ui/form_model.h"
+#include "form/form_model.h"
 #include "ui/win32_controls.h"
 
 namespace halvane {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dimension/dimension_output.h"
 #include "output_lines.h"
 
 namespace halvane {

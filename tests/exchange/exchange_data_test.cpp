@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "exchange/entity_append.h"
 #include "exchange/exchange_reader.h"
+#include "exchange/reader/entity_append.h"
 
 namespace halvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "exchange/field_number.h"
+#include "exchange/reader/field_number.h"
 #include "reader_test_support.h"
 
 namespace halvane {

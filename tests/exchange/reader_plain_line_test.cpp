@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "exchange/field_number.h"
-#include "exchange/line_splitter.h"
-#include "exchange/plain_line.h"
+#include "exchange/reader/field_number.h"
+#include "exchange/reader/line_splitter.h"
+#include "exchange/reader/plain_line.h"
 #include "reader_test_support.h"
 
 namespace halvane {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/line_splitter.h"
+#include "exchange/reader/line_splitter.h"
 
 namespace halvane {
 namespace {

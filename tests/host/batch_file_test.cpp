@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/text_encoding.h"
 #include "tools/host_standin/batch_directives.h"
-#include "tools/host_standin/text_encoding.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

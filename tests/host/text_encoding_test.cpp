@@ -1,4 +1,4 @@
-#include "tools/host_standin/text_encoding.h"
+#include "app/text_encoding.h"
 
 #include <gtest/gtest.h>
 

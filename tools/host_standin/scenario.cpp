@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tools/host_standin/text_encoding.h"
+#include "app/text_encoding.h"
 #include "util/numbers.h"
 
 namespace halvane {

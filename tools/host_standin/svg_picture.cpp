@@ -5,8 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/text_encoding.h"
 #include "tools/host_standin/glyph_shapes.h"
-#include "tools/host_standin/text_encoding.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

@@ -1,0 +1,20 @@
+// Reading the dimension options from the form's controls, and their checks.
+#pragma once
+
+#include <optional>
+
+#include "dimension/dimension_options.h"
+#include "form/form_model.h"
+
+namespace halvane {
+
+// Reads every option from the form and checks them in the dialog's order.
+// Gives the control of the first refused option, or nothing when all pass.
+std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
+                                              DimensionOptions& options);
+
+// An item index that names an item of the list (no selection is -1).
+int SelectedIndex(const ListControl& list);
+int SelectedIndex(const RadioControl& radio);
+
+}  // namespace halvane

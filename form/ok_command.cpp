@@ -1,0 +1,64 @@
+// OK: checks the options, saves them, and draws one horizontal dimension.
+#include "dimension/dimension_output.h"
+#include "exchange/attribute_writers.h"
+#include "exchange/exchange_data.h"
+#include "form/form_model.h"
+#include "form/form_options.h"
+#include "form/form_texts.h"
+#include "form/program_files.h"
+
+namespace halvane {
+
+namespace {
+
+void ShowStatus(TForm1& form, const char* text) {
+  form.LabelA1 = text;
+  form.Toolkit().RepaintStatus();
+}
+
+void WriteHostAttributes(const ExchangeData& data) {
+  PutLayerGroup(data.HostGroup);
+  PutLayer(data.HostLayer);
+  PutLineColor(data.HostLineColor, 0);
+  PutPointColor(data.HostLineColor, 0);
+  PutLineType(data.HostLineType, 0);
+  PutLineWidth(data.HostLineWidth);
+  PutFontName(data.HostFontName);
+}
+
+DimensionPoints PickedDimensionPoints(const ExchangeData& data) {
+  const auto point = [&](int n) {
+    return Point{data.PickedPoints[n].X, data.PickedPoints[n].Y};
+  };
+  return {point(1), point(2), point(3), point(4)};
+}
+
+}  // namespace
+
+void TForm1::Button1Click() {
+  Toolkit().GetPosition(SavedLeft, SavedTop);
+
+  DimensionOptions options;
+  if (const auto refused = ReadDimensionOptions(*this, options)) {
+    Toolkit().SetFocus(*refused);
+    return;
+  }
+  SaveSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
+
+  ExchangeData& data = Exchange();
+  const auto plan = PlanDimension(PickedDimensionPoints(data), options, data);
+  if (!plan) {
+    Toolkit().ShowMessage(kZeroLengthMessage);
+    return;
+  }
+
+  ShowStatus(*this, kStatusDrawing);
+  WriteHostAttributes(data);
+  WriteDimension(*plan, options.AsFigure);
+  PutTextType(data.HostTextType, data.HostFreeColor, 0, data.HostFreeW,
+              data.HostFreeH, data.HostFreeD);
+  ShowStatus(*this, kStatusWritingFile);
+  Toolkit().Close();
+}
+
+}  // namespace halvane

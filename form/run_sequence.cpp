@@ -1,0 +1,84 @@
+#include "form/run_sequence.h"
+
+#include "exchange/attribute_writers.h"
+#include "exchange/exchange_reader.h"
+#include "exchange/output_buffer.h"
+#include "form/program_files.h"
+#include "util/numbers.h"
+
+namespace halvane {
+
+namespace {
+
+// True from FormShow to FormClose: the exchange data of this run is live.
+// Keeps a toolkit that shows or closes twice from reading or writing twice.
+bool run_open = false;
+
+}  // namespace
+
+std::string CurrentTextTypeItem(int32_t host_text_type) {
+  // 現在の文字種(
+  std::string item = "\x8c\xbb\x8d\xdd\x82\xcc\x95\xb6\x8e\x9a\x8e\xed(";
+  if (host_text_type == 0) {
+    item += "Free)";
+  } else {
+    item += "No" + std::to_string(host_text_type) + ")";
+  }
+  return item;
+}
+
+std::string TextTypeItem(int k, const TJwwTextType& type) {
+  std::string item = "No" + std::to_string(k) + ": W";
+  AppendGeneral(item, type.W);
+  item += " H";
+  AppendGeneral(item, type.H);
+  item += " D";
+  AppendGeneral(item, type.D);
+  return item;
+}
+
+void FillTextTypeList(ListControl& list, const ExchangeData& data) {
+  list.Items.clear();
+  list.Items.push_back(CurrentTextTypeItem(data.HostTextType));
+  for (int k = 1; k <= 10; ++k) {
+    list.Items.push_back(TextTypeItem(k, data.TextTypes[k - 1]));
+  }
+  list.ItemIndex = -1;
+}
+
+void TForm1::FormShow() {
+  if (run_open) return;
+  run_open = true;
+  InitExchangeData();
+  // remove_filename keeps the trailing delimiter.
+  ProgramFolder = Toolkit().ExecutablePath().remove_filename();
+  ReadExchangeFile(InProgramFolder(ProgramFolder, kExchangeFileName));
+  ResetWriterState();
+  FillTextTypeList(ComboBox3, Exchange());
+  LoadSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
+  Toolkit().MoveTo(SavedLeft, SavedTop);
+}
+
+// Runs from the toolkit's close handling, so nothing may escape it.
+void TForm1::FormClose() {
+  if (!run_open) return;
+  run_open = false;
+  ExchangeFileError.clear();
+  try {
+    if (!ProgramFolder.empty()) {
+      WriteOutputFile(InProgramFolder(ProgramFolder, kExchangeFileName),
+                      ExchangeFileError);
+    }
+  } catch (...) {
+    // Only building the path can throw, by running out of memory.
+    ExchangeFileError = std::make_error_code(std::errc::not_enough_memory);
+  }
+  try {
+    FreeExchangeData();
+  } catch (...) {
+  }
+}
+
+void TForm1::Button2Click() { Toolkit().Close(); }
+
+}  // namespace halvane

@@ -1,0 +1,197 @@
+#include "form/settings_file.h"
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+#include "exchange/file_access.h"
+#include "exchange/text_file.h"
+#include "util/numbers.h"
+#include "util/sjis_text.h"
+
+namespace halvane {
+
+int SettingsLineReader::NextByte() {
+  if (pos_ == size_) {
+    if (end_) return -1;
+    pos_ = 0;
+    const std::size_t got = std::fread(buffer_, 1, sizeof buffer_, file_);
+    if (got == 0) {
+      size_ = 0;
+      end_ = true;
+      failed_ = std::ferror(file_) != 0;
+      return -1;
+    }
+    size_ = TextBytes(buffer_, got, end_);
+    if (size_ == 0) return -1;
+  }
+  return static_cast<unsigned char>(buffer_[pos_++]);
+}
+
+bool SettingsLineReader::Next(std::string& line) {
+  line.clear();
+  for (int byte = NextByte(); byte != -1 && byte != kLineEnd;
+       byte = NextByte()) {
+    if (byte != '\r' && line.size() < kSettingsLineKeep) {
+      line.push_back(static_cast<char>(byte));
+    }
+  }
+  return !failed_;
+}
+
+std::string_view SingleLineText(std::string_view text) {
+  constexpr std::string_view kStops("\0\r\n\x1a", 4);
+  return text.substr(0, text.find_first_of(kStops));
+}
+
+std::string EditTextFromFile(std::string_view line, int max_length) {
+  const std::string_view text = SingleLineText(line);
+  std::size_t keep = std::min<std::size_t>(text.size(), INT_MAX);
+  if (max_length > 0) keep = std::min(keep, std::size_t(max_length));
+  // Cut even when short enough: a lead byte whose partner is missing (or
+  // ended the line) would leave half a character at the end.
+  int copied = 0;
+  return SjisCopy(text, 1, static_cast<int>(keep), copied);
+}
+
+int StoredListIndex(int32_t value, std::size_t item_count) {
+  if (value < 0) value = 0;
+  return static_cast<std::size_t>(value) < item_count ? value : -1;
+}
+
+int StoredRadioIndex(int32_t value, std::size_t item_count) {
+  if (item_count == 0) return -1;
+  if (value < 0) return 0;
+  const std::size_t last = item_count - 1;
+  return static_cast<std::size_t>(value) > last ? static_cast<int>(last)
+                                                : value;
+}
+
+namespace {
+
+// Lines 1 to 22 in file order; `visit` returns false to stop.
+template <typename Form, typename Visit>
+bool ForEachSetting(Form& form, Visit&& visit) {
+  return visit(form.SavedLeft) && visit(form.SavedTop) &&
+         visit(form.ComboBox1) && visit(form.ComboBox2) &&
+         visit(form.ComboBox3) && visit(form.ComboBox4) &&
+         visit(form.ComboBox5) && visit(form.Edit1) && visit(form.Edit2) &&
+         visit(form.Edit3) && visit(form.Edit4) && visit(form.Edit5) &&
+         visit(form.Edit6) && visit(form.Edit7) && visit(form.Edit8) &&
+         visit(form.Edit9) && visit(form.RadioGroup1) &&
+         visit(form.RadioGroup2) && visit(form.CheckBox1) &&
+         visit(form.CheckBox2) && visit(form.CheckBox3) &&
+         visit(form.CheckBox4);
+}
+
+class SettingApplier {
+ public:
+  explicit SettingApplier(SettingsLineReader& reader) : reader_(reader) {}
+
+  bool operator()(int& value) {
+    return Apply([&] { value = ParseInt(line_); });
+  }
+  bool operator()(ListControl& list) {
+    return Apply([&] {
+      list.ItemIndex = StoredListIndex(ParseInt(line_), list.Items.size());
+    });
+  }
+  bool operator()(EditControl& edit) {
+    return Apply([&] { edit.Text = EditTextFromFile(line_, edit.MaxLength); });
+  }
+  bool operator()(RadioControl& radio) {
+    return Apply([&] {
+      radio.ItemIndex = StoredRadioIndex(ParseInt(line_), radio.Items.size());
+    });
+  }
+  bool operator()(CheckControl& check) {
+    return Apply([&] { check.Checked = ParseInt(line_) != 0; });
+  }
+
+ private:
+  // Reads the next line and hands it to `set`; false once reading failed.
+  template <typename Set>
+  bool Apply(Set set) {
+    if (!reader_.Next(line_)) return false;
+    set();
+    return true;
+  }
+
+  SettingsLineReader& reader_;
+  std::string line_;
+};
+
+class SettingFormatter {
+ public:
+  explicit SettingFormatter(std::string& out) : out_(out) {}
+
+  bool operator()(const int& value) { return Line(std::to_string(value)); }
+  bool operator()(const ListControl& list) { return (*this)(list.ItemIndex); }
+  bool operator()(const EditControl& edit) {
+    return Line(SingleLineText(edit.Text));
+  }
+  bool operator()(const RadioControl& radio) {
+    return (*this)(radio.ItemIndex);
+  }
+  bool operator()(const CheckControl& check) {
+    return Line(check.Checked ? "1" : "0");
+  }
+  bool operator()(double value) {
+    AppendGeneral(out_, value);
+    return Line("");
+  }
+
+ private:
+  bool Line(std::string_view text) {
+    out_.append(text);
+    out_.append("\r\n");
+    return true;
+  }
+  std::string& out_;
+};
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+std::string FormatSettings(const TForm1& form, const ExchangeData& data) {
+  std::string out;
+  SettingFormatter line(out);
+  ForEachSetting(form, line);
+  const int group = data.HostGroup;
+  line(group);
+  line(group >= 0 && group < 16 ? data.GroupScale[group] : 1.0);
+  line(data.DrawingAngle);
+  for (int point = 1; point <= 3; ++point) {
+    const TJwwPickPoint& picked = data.PickedPoints[point];
+    line(picked.Used ? picked.X : 0.0);
+    line(picked.Used ? picked.Y : 0.0);
+  }
+  return out;
+}
+
+void TForm1::LoadSettings(const std::filesystem::path& path) {
+  SavedLeft = 100;
+  SavedTop = 100;
+  if (!RegularFileExists(path)) return;
+  const std::unique_ptr<std::FILE, FileCloser> file(OpenFile(path, "rb"));
+  if (!file) return;
+  SettingsLineReader reader(file.get());
+  SettingApplier apply(reader);
+  ForEachSetting(*this, apply);
+}
+
+// Written through a temporary file, so a failed save keeps the old settings.
+// A read-only file is kept: the user has locked the settings.
+void TForm1::SaveSettings(const std::filesystem::path& path) {
+  SettingsError.clear();
+  // A bare name means the program folder is unknown; never write elsewhere.
+  if (!path.has_parent_path()) return;
+  const std::string text = FormatSettings(*this, Exchange());
+  AtomicFileWriter writer(path);
+  if (!writer.Write(text) || !writer.Commit()) SettingsError = writer.Error();
+}
+
+}  // namespace halvane

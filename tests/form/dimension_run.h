@@ -1,0 +1,103 @@
+// Runs the dialog in-process on a folder, with a toolkit that records what
+// the user would have seen.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/form_model.h"
+#include "form/headless_toolkit.h"
+
+namespace halvane::test {
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path,
+                       std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Lines joined with CR LF, the last one ended too.
+inline std::string CrLf(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& line : lines) out += line + "\r\n";
+  return out;
+}
+
+inline std::vector<std::string> SplitCrLf(std::string_view bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    lines.emplace_back(bytes.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempFolder {
+ public:
+  TempFolder() {
+    static std::atomic<int> counter{0};
+    const auto stamp =
+        std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = std::filesystem::temp_directory_path() /
+            ("halvane-dim-" + std::to_string(stamp) + "-" +
+             std::to_string(counter++));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct RunResult {
+  bool Drawn = false;
+  std::vector<std::string> Events;  // of the OK presses
+  std::string Output;               // JWC_TEMP.TXT after the close
+};
+
+// Shows the form on `folder`, lets `adjust` change the controls before each
+// OK press (`presses` of them, stopping at the close), closes as Cancel
+// when OK never closed, and reads back the written file.
+inline RunResult RunDialog(const std::filesystem::path& folder,
+                           const std::function<void(TForm1&, int)>& adjust = {},
+                           int presses = 1) {
+  TForm1 form;
+  HeadlessToolkit toolkit(form, folder / "halvane-run");
+  form.FormShow();
+  toolkit.Events.clear();
+  for (int i = 0; i < presses && !toolkit.Closed; ++i) {
+    if (adjust) adjust(form, i);
+    form.Button1Click();
+  }
+  RunResult result;
+  result.Drawn = toolkit.Closed;
+  result.Events = toolkit.Events;
+  if (!toolkit.Closed) form.Button2Click();
+  result.Output = ReadBytes(folder / "JWC_TEMP.TXT");
+  return result;
+}
+
+}  // namespace halvane::test

@@ -1,0 +1,344 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "dimension_run.h"
+#include "form/form_texts.h"
+#include "host_file.h"
+#include "tests/dimension/output_lines.h"
+
+namespace halvane {
+namespace {
+
+using test::HostInput;
+using test::ReadBytes;
+using test::RunDialog;
+using test::SplitCrLf;
+using test::TempFolder;
+
+// The dialog's defaults with a text type chosen: a valid first run.
+void ChooseTextType(TForm1& form) { form.ComboBox3.ItemIndex = 1; }
+
+struct RefusalCase {
+  const char* name;
+  std::function<void(TForm1&)> change;
+  const char* focus;
+};
+
+class RefusalTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalTest, FocusesTheControlAndWritesNothing) {
+  const RefusalCase& c = GetParam();
+  TempFolder folder;
+  test::PrepareFolder(folder, {});
+  const auto result = RunDialog(folder.Path(), [&](TForm1& form, int) {
+    ChooseTextType(form);
+    c.change(form);
+  });
+  EXPECT_FALSE(result.Drawn);
+  EXPECT_EQ(result.Events,
+            std::vector<std::string>{std::string("focus ") + c.focus});
+  EXPECT_EQ(result.Output, "hq\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "t517.dat"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCheck, RefusalTest,
+    testing::Values(
+        RefusalCase{"NoStartKind",
+                    [](TForm1& f) { f.ComboBox1.ItemIndex = -1; }, "ComboBox1"},
+        RefusalCase{"StartKindBeyondTheList",
+                    [](TForm1& f) { f.ComboBox1.ItemIndex = 12; }, "ComboBox1"},
+        RefusalCase{"NoEndKind", [](TForm1& f) { f.ComboBox2.ItemIndex = -1; },
+                    "ComboBox2"},
+        RefusalCase{"ZeroMarkerScale", [](TForm1& f) { f.Edit1.Text = "0"; },
+                    "Edit1"},
+        RefusalCase{"EmptyMarkerScale", [](TForm1& f) { f.Edit1.Text = ""; },
+                    "Edit1"},
+        RefusalCase{"MalformedMarkerScale",
+                    [](TForm1& f) { f.Edit1.Text = "1,5"; }, "Edit1"},
+        RefusalCase{"MarkerScaleBeforeArrowLength",
+                    [](TForm1& f) {
+                      f.Edit1.Text = "-1";
+                      f.Edit7.Text = "0";
+                    },
+                    "Edit1"},
+        RefusalCase{"ArrowLengthZero", [](TForm1& f) { f.Edit7.Text = "0"; },
+                    "Edit7"},
+        RefusalCase{"ArrowLengthAbove1000",
+                    [](TForm1& f) { f.Edit7.Text = "1000.0001"; }, "Edit7"},
+        RefusalCase{"ArrowAngle180", [](TForm1& f) { f.Edit8.Text = "180"; },
+                    "Edit8"},
+        RefusalCase{"ArrowAngleZero", [](TForm1& f) { f.Edit8.Text = "0"; },
+                    "Edit8"},
+        RefusalCase{"NoTextType", [](TForm1& f) { f.ComboBox3.ItemIndex = -1; },
+                    "ComboBox3"},
+        RefusalCase{"NoPrecision",
+                    [](TForm1& f) { f.ComboBox4.ItemIndex = -1; }, "ComboBox4"},
+        RefusalCase{"NoRounding", [](TForm1& f) { f.ComboBox5.ItemIndex = -1; },
+                    "ComboBox5"},
+        RefusalCase{"NoZeroDisplay",
+                    [](TForm1& f) { f.RadioGroup1.ItemIndex = -1; },
+                    "RadioGroup1"},
+        RefusalCase{"NoUnit", [](TForm1& f) { f.RadioGroup2.ItemIndex = -1; },
+                    "RadioGroup2"},
+        RefusalCase{"NegativeGap", [](TForm1& f) { f.Edit5.Text = "-1"; },
+                    "Edit5"},
+        RefusalCase{"NegativeOvershoot",
+                    [](TForm1& f) { f.Edit6.Text = "-0.1"; }, "Edit6"},
+        RefusalCase{"NegativeReverseOvershoot",
+                    [](TForm1& f) { f.Edit9.Text = "-2"; }, "Edit9"},
+        RefusalCase{"ListsBeforeDistances",
+                    [](TForm1& f) {
+                      f.Edit5.Text = "-1";
+                      f.RadioGroup2.ItemIndex = -1;
+                    },
+                    "RadioGroup2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OkCommandTest, FirstRunWithoutSettingsAsksForTheTextType) {
+  TempFolder folder;
+  test::PrepareFolder(folder, {});
+  const auto result = RunDialog(folder.Path());
+  EXPECT_EQ(result.Events, std::vector<std::string>{"focus ComboBox3"});
+  EXPECT_EQ(result.Output, "hq\r\n");
+}
+
+struct AcceptedCase {
+  const char* name;
+  std::function<void(TForm1&)> change;
+};
+
+class AcceptedTest : public testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(AcceptedTest, Draws) {
+  TempFolder folder;
+  test::PrepareFolder(folder, {});
+  const auto result = RunDialog(folder.Path(), [&](TForm1& form, int) {
+    ChooseTextType(form);
+    GetParam().change(form);
+  });
+  EXPECT_TRUE(result.Drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, AcceptedTest,
+    testing::Values(AcceptedCase{"ArrowLength1000",
+                                 [](TForm1& f) { f.Edit7.Text = "1000"; }},
+                    AcceptedCase{"ArrowAngle179_9",
+                                 [](TForm1& f) { f.Edit8.Text = "179.9"; }},
+                    AcceptedCase{"MalformedDistancesReadAsZero",
+                                 [](TForm1& f) {
+                                   f.Edit5.Text = "abc";
+                                   f.Edit6.Text = "";
+                                   f.Edit9.Text = "1 ";
+                                 }},
+                    AcceptedCase{"NegativeValueDistance",
+                                 [](TForm1& f) { f.Edit4.Text = "-3"; }},
+                    AcceptedCase{"LastKinds",
+                                 [](TForm1& f) {
+                                   f.ComboBox1.ItemIndex = 11;
+                                   f.ComboBox2.ItemIndex = 11;
+                                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OkCommandTest, RefusedRunThenGoodRunGivesTheGoodRunAlone) {
+  TempFolder alone;
+  test::PrepareFolder(alone, {});
+  const auto good =
+      RunDialog(alone.Path(), [](TForm1& form, int) { ChooseTextType(form); });
+  ASSERT_TRUE(good.Drawn);
+
+  TempFolder twice;
+  test::PrepareFolder(twice, {});
+  const auto result = RunDialog(
+      twice.Path(),
+      [](TForm1& form, int press) {
+        ChooseTextType(form);
+        form.Edit8.Text = press == 0 ? "200" : "15";
+      },
+      2);
+  ASSERT_TRUE(result.Drawn);
+  EXPECT_EQ(result.Events.front(), "focus Edit8");
+  EXPECT_EQ(result.Output, good.Output);
+}
+
+TEST(OkCommandTest, DrawingShowsProgressThenCloses) {
+  TempFolder folder;
+  test::PrepareFolder(folder, {});
+  const auto result =
+      RunDialog(folder.Path(), [](TForm1& form, int) { ChooseTextType(form); });
+  const std::vector<std::string> expected = {
+      std::string("status ") + kStatusDrawing,
+      std::string("status ") + kStatusWritingFile, "close"};
+  EXPECT_EQ(result.Events, expected);
+}
+
+TEST(OkCommandTest, OutputStartsWithTheAttributesAndEndsWithTheMarkers) {
+  TempFolder folder;
+  HostInput input;
+  input.Attributes = {"lg3",
+                      "ly5",
+                      "lc4",
+                      "lt2",
+                      "lw3",
+                      "cn2",
+                      "cn\"$\x82\x6c\x82\x72 \x96\xbe\x92\xa9" /* ＭＳ 明朝 */};
+  test::PrepareFolder(folder, input);
+  const auto result =
+      RunDialog(folder.Path(), [](TForm1& form, int) { ChooseTextType(form); });
+  const auto lines = SplitCrLf(result.Output);
+  ASSERT_GE(lines.size(), 8u);
+  const std::vector<std::string> head(lines.begin(), lines.begin() + 8);
+  const std::vector<std::string> expected = {
+      "lg3",
+      "ly5",
+      "lc4",
+      "pn4",
+      "lt2",
+      "lw3",
+      "cn\"$\x82\x6c\x82\x72 \x96\xbe\x92\xa9",
+      "z3"};
+  EXPECT_EQ(head, expected);
+  // The value used text type 1; the host's type 2 comes back at the end.
+  EXPECT_EQ(lines.back(), "cn2");
+}
+
+TEST(OkCommandTest, ZeroLengthShowsTheMessageAfterSaving) {
+  TempFolder folder;
+  HostInput input;
+  input.Points = {{5, 0}, {5, 80}, {40, 20}, {50, 30}};
+  test::PrepareFolder(folder, input);
+  const auto result = RunDialog(folder.Path(), [](TForm1& form, int) {
+    ChooseTextType(form);
+    form.Edit2.Text = "abc";
+  });
+  EXPECT_FALSE(result.Drawn);
+  EXPECT_EQ(result.Events, std::vector<std::string>{std::string("message ") +
+                                                    kZeroLengthMessage});
+  EXPECT_EQ(result.Output, "hq\r\n");
+  const auto settings = SplitCrLf(ReadBytes(folder.Path() / "t517.dat"));
+  ASSERT_EQ(settings.size(), 31u);
+  EXPECT_EQ(settings[4], "1");    // the text type chosen
+  EXPECT_EQ(settings[8], "abc");  // the prefix
+}
+
+TEST(OkCommandTest, MissingPickedPointsCountAsTheOrigin) {
+  TempFolder folder;
+  HostInput input;
+  input.Points = {{100, 0}};  // P2, P3 and P4 at (0, 0)
+  test::PrepareFolder(folder, input);
+  const auto result =
+      RunDialog(folder.Path(), [](TForm1& form, int) { ChooseTextType(form); });
+  ASSERT_TRUE(result.Drawn);
+  const auto lines = SplitCrLf(result.Output);
+  // The dimension line lies on y = 0 from P1 to P2.
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "100 0 0 0"), lines.end());
+}
+
+TEST(OkCommandTest, SavesThePositionTheDialogHasAtOk) {
+  TempFolder folder;
+  test::PrepareFolder(folder, {});
+  TForm1 form;
+  HeadlessToolkit toolkit(form, folder.Path() / "halvane-run");
+  form.FormShow();
+  ChooseTextType(form);
+  toolkit.Left = 321;
+  toolkit.Top = -45;
+  form.Button1Click();
+  ASSERT_TRUE(toolkit.Closed);
+  const auto settings = SplitCrLf(ReadBytes(folder.Path() / "t517.dat"));
+  ASSERT_GE(settings.size(), 2u);
+  EXPECT_EQ(settings[0], "321");
+  EXPECT_EQ(settings[1], "-45");
+}
+
+// Extreme input: never a crash, and every number written reads back; what
+// cannot be drawn in finite numbers is refused like a zero-length dimension.
+struct ExtremeCase {
+  const char* name;
+  HostInput input;
+  std::function<void(TForm1&)> change;
+  bool drawn;
+};
+
+class ExtremeInputTest : public testing::TestWithParam<ExtremeCase> {};
+
+TEST_P(ExtremeInputTest, EveryNumberReadsBack) {
+  const ExtremeCase& c = GetParam();
+  TempFolder folder;
+  test::PrepareFolder(folder, c.input);
+  const auto result = RunDialog(folder.Path(), [&](TForm1& form, int) {
+    ChooseTextType(form);
+    if (c.change) c.change(form);
+  });
+  EXPECT_EQ(result.Drawn, c.drawn);
+  if (!c.drawn) {
+    EXPECT_EQ(result.Events, std::vector<std::string>{std::string("message ") +
+                                                      kZeroLengthMessage});
+    EXPECT_EQ(result.Output, "hq\r\n");
+  }
+  for (const auto& line : SplitCrLf(result.Output)) {
+    EXPECT_EQ(test::BadNumberIn(line), "") << line;
+  }
+}
+
+HostInput Input(double scale, std::vector<Point> points, double angle = 0) {
+  HostInput input;
+  input.Scale = scale;
+  input.Points = std::move(points);
+  input.Angle = angle;
+  return input;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExtremeInputTest,
+    testing::Values(
+        ExtremeCase{"HugePoints",
+                    Input(1, {{-1e300, 0}, {1e300, 0}, {0, 1e300}, {0, 0}}),
+                    nullptr, false},
+        ExtremeCase{
+            "HugePointsShortValue",
+            Input(1,
+                  {{1e300, 0}, {1e300 + 1e285, 0}, {1e300, 1e290}, {1e300, 0}}),
+            [](TForm1& f) { f.RadioGroup2.ItemIndex = 1; }, false},
+        ExtremeCase{"LengthOverflows",
+                    Input(1, {{-1.7e308, 0}, {1.7e308, 0}, {0, 5}, {0, 0}}),
+                    nullptr, false},
+        ExtremeCase{
+            "LineOverflows",
+            Input(1, {{0, -1.7e308}, {100, -1.7e308}, {0, 1.7e308}, {50, 0}}),
+            nullptr, false},
+        ExtremeCase{"TinyScale",
+                    Input(1e-300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    nullptr, true},
+        ExtremeCase{"HugeScale",
+                    Input(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    nullptr, true},
+        ExtremeCase{"HugeScaleAndDistances",
+                    Input(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    [](TForm1& f) { f.Edit5.Text = "1e10"; }, false},
+        ExtremeCase{"NegativeScale",
+                    Input(-100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    nullptr, true},
+        ExtremeCase{"ZeroScale",
+                    Input(0, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}), nullptr,
+                    true},
+        ExtremeCase{"HugeMarkerScale",
+                    Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    [](TForm1& f) {
+                      f.Edit1.Text = "1e307";
+                      f.ComboBox1.ItemIndex = 1;
+                    },
+                    true},
+        ExtremeCase{"TinyLength",
+                    Input(1, {{0, 0}, {2e-10, 0}, {0, 1}, {0, 0}}), nullptr,
+                    true},
+        ExtremeCase{"OddAngle",
+                    Input(1, {{1e15, 3}, {-1e15, 7}, {0, 1e15}, {5, 5}}, 1e300),
+                    nullptr, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace halvane

@@ -1,0 +1,101 @@
+# Fails when a library needs a symbol that only a library above it defines,
+# or when a folder includes a header of a folder above it. Run as:
+#   cmake -DNM=<nm> -DLAYERS=<name=archive;...> -DSOURCE_DIR=<dir>
+#         -DFOLDERS=<folder;...> -P check_layers.cmake
+# LAYERS and FOLDERS go bottom up; each may use those before it only.
+cmake_minimum_required(VERSION 3.25)
+
+# Global symbols of `archive`: defined ones into `defined_var`, undefined
+# ones into `undefined_var`.
+function(read_symbols archive defined_var undefined_var)
+  execute_process(COMMAND ${NM} -P -g ${archive}
+                  OUTPUT_VARIABLE listing RESULT_VARIABLE status
+                  ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${NM} ${archive}: ${errors}")
+  endif()
+  string(REGEX MATCHALL "[^\n]+" lines "${listing}")
+  set(defined "")
+  set(undefined "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^([^ ]+) ([A-Za-z])( |$)")
+      if(CMAKE_MATCH_2 STREQUAL "U")
+        list(APPEND undefined ${CMAKE_MATCH_1})
+      elseif(NOT CMAKE_MATCH_2 STREQUAL "w")
+        list(APPEND defined ${CMAKE_MATCH_1})
+      endif()
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES defined)
+  list(REMOVE_DUPLICATES undefined)
+  set(${defined_var} "${defined}" PARENT_SCOPE)
+  set(${undefined_var} "${undefined}" PARENT_SCOPE)
+endfunction()
+
+set(names "")
+foreach(entry IN LISTS LAYERS)
+  string(REPLACE "=" ";" pair "${entry}")
+  list(GET pair 0 name)
+  list(GET pair 1 archive)
+  read_symbols(${archive} defined_${name} undefined_${name})
+  list(APPEND names ${name})
+endforeach()
+
+set(faults 0)
+
+# Includes: the portable folders, then everything above them.
+set(folders ${FOLDERS} ui app tools)
+list(LENGTH FOLDERS folder_count)
+math(EXPR last_folder "${folder_count} - 1")
+foreach(index RANGE ${last_folder})
+  list(GET folders ${index} folder)
+  math(EXPR first_above "${index} + 1")
+  list(SUBLIST folders ${first_above} -1 above)
+  list(JOIN above "|" above_pattern)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h
+       ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"(${above_pattern})/")
+    foreach(line IN LISTS includes)
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+      message(SEND_ERROR "${name}: ${line}")
+      math(EXPR faults "${faults} + 1")
+    endforeach()
+  endforeach()
+endforeach()
+
+list(LENGTH names count)
+math(EXPR last "${count} - 1")
+foreach(index RANGE ${last})
+  list(GET names ${index} name)
+  # What this library and the ones below it define.
+  set(reachable "")
+  foreach(below RANGE ${index})
+    list(GET names ${below} lower)
+    list(APPEND reachable ${defined_${lower}})
+  endforeach()
+  set(missing ${undefined_${name}})
+  list(REMOVE_ITEM missing ${reachable})
+  # A symbol no library defines comes from the system; one defined above is
+  # a fault.
+  set(faults_here 0)
+  if(index LESS last)
+    math(EXPR first_above "${index} + 1")
+    foreach(above RANGE ${first_above} ${last})
+      list(GET names ${above} upper)
+      foreach(symbol IN LISTS missing)
+        if(symbol IN_LIST defined_${upper})
+          message(SEND_ERROR "${name} needs ${symbol} from ${upper}")
+          math(EXPR faults_here "${faults_here} + 1")
+        endif()
+      endforeach()
+    endforeach()
+  endif()
+  if(faults_here EQUAL 0)
+    message(STATUS "${name}: nothing needed from above")
+  endif()
+  math(EXPR faults "${faults} + ${faults_here}")
+endforeach()
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} symbols or includes point up a layer")
+endif()
