@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <new>
-#include <system_error>
+#include <optional>
 
 #include "exchange/file_access.h"
 #include "exchange/reader/line_rows.h"
@@ -31,11 +30,10 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // A file smaller than a chunk is read into a buffer of its own size, so a
 // few lines never cost a megabyte to allocate and page in.
-std::size_t ChunkBytesFor(const std::filesystem::path& path) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  return ec || size >= kChunkBytes ? kChunkBytes
-                                   : static_cast<std::size_t>(size) + 1;
+std::size_t ChunkBytesFor(const NativePath& path) {
+  const std::optional<std::uint64_t> size = RegularFileSize(path);
+  return !size || *size >= kChunkBytes ? kChunkBytes
+                                       : static_cast<std::size_t>(*size) + 1;
 }
 
 // Reads the open file in chunks. Most lines are split in place; the rest go
@@ -86,7 +84,7 @@ bool ReadLines(std::FILE* file, std::size_t chunkBytes) {
 
 }  // namespace
 
-bool ReadExchangeFile(const std::filesystem::path& path) {
+bool ReadExchangeFile(const NativePath& path) {
   if (!RegularFileExists(path)) return false;
   FileHandle file(OpenFile(path, "rb"));
   if (!file) return false;

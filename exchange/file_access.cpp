@@ -16,9 +16,11 @@
 #define NOMINMAX
 #endif
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -50,6 +52,32 @@ std::error_code LastWindowsError() {
 }
 #endif
 
+#ifdef _WIN32
+using FileStatus = struct _stat64;
+bool GetStatus(const NativePath& path, FileStatus& status) {
+  return _wstat64(path.c_str(), &status) == 0;
+}
+bool RemovePath(const NativePath& path) { return _wremove(path.c_str()) == 0; }
+#else
+using FileStatus = struct stat;
+bool GetStatus(const NativePath& path, FileStatus& status) {
+  return stat(path.c_str(), &status) == 0;
+}
+bool RemovePath(const NativePath& path) {
+  return std::remove(path.c_str()) == 0;
+}
+#endif
+
+// Anything by that name, also a folder or a link that leads nowhere.
+bool PathExists(const NativePath& path) {
+#ifdef _WIN32
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+  struct stat status;
+  return lstat(path.c_str(), &status) == 0;
+#endif
+}
+
 // Takes up to `wanted` bytes from the seam's budget; the rest must fail.
 std::size_t AllowedBytes(std::size_t wanted) {
   if (g_write_budget < 0) return wanted;
@@ -79,15 +107,15 @@ std::string UniqueSuffix() {
 }
 
 // Creates a new file beside `target`; never opens a file that exists.
-std::FILE* CreateTemporary(const std::filesystem::path& target,
-                           std::filesystem::path& temp,
+std::FILE* CreateTemporary(const NativePath& target, NativePath& temp,
                            std::error_code& error) {
   error = std::make_error_code(std::errc::file_exists);
   for (int attempt = 0; attempt < 16; ++attempt) {
     temp = target;
-    temp += ".tmp" + UniqueSuffix();
-    std::error_code ec;
-    if (std::filesystem::exists(temp, ec) || ec) continue;
+    for (const char c : ".tmp" + UniqueSuffix()) {
+      temp += static_cast<NativePath::value_type>(c);
+    }
+    if (PathExists(temp)) continue;
     errno = 0;
 #ifdef _WIN32
     // The C runtime of MinGW does not know the "x" mode.
@@ -104,12 +132,19 @@ std::FILE* CreateTemporary(const std::filesystem::path& target,
 
 }  // namespace
 
-bool RegularFileExists(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
+bool RegularFileExists(const NativePath& path) {
+  return RegularFileSize(path).has_value();
 }
 
-std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
+std::optional<std::uint64_t> RegularFileSize(const NativePath& path) {
+  FileStatus status;
+  if (!GetStatus(path, status) || !S_ISREG(status.st_mode)) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint64_t>(status.st_size);
+}
+
+std::FILE* OpenFile(const NativePath& path, const char* mode) {
 #ifdef _WIN32
   std::wstring wide_mode;
   for (const char* c = mode; *c != '\0'; ++c) wide_mode += wchar_t(*c);
@@ -119,7 +154,7 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #endif
 }
 
-bool IsReadOnlyFile(const std::filesystem::path& path) {
+bool IsReadOnlyFile(const NativePath& path) {
 #ifdef _WIN32
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES &&
@@ -127,18 +162,13 @@ bool IsReadOnlyFile(const std::filesystem::path& path) {
          (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 #else
   // Checked by the bits, not by access(), so that root is held back too.
-  using std::filesystem::perms;
-  constexpr perms kAnyWrite =
-      perms::owner_write | perms::group_write | perms::others_write;
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  return !ec && std::filesystem::is_regular_file(status) &&
-         (status.permissions() & kAnyWrite) == perms::none;
+  FileStatus status;
+  return GetStatus(path, status) && S_ISREG(status.st_mode) &&
+         (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 #endif
 }
 
-AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& path)
-    : target_(path) {
+AtomicFileWriter::AtomicFileWriter(const NativePath& path) : target_(path) {
   // A rename would replace a locked file as if it were not; refuse it as a
   // direct write would.
   if (IsReadOnlyFile(target_)) {
@@ -214,9 +244,10 @@ bool AtomicFileWriter::ReplaceTarget() {
     return Fail(LastWindowsError());
   }
 #else
-  std::error_code ec;
-  std::filesystem::rename(temp_, target_, ec);
-  if (ec) return Fail(ec);
+  errno = 0;
+  if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
+    return Fail(LastErrno());
+  }
 #endif
   return true;
 }
@@ -229,8 +260,7 @@ void AtomicFileWriter::SyncFolder() {
   // MOVEFILE_WRITE_THROUGH has done this already.
 #else
   if (StepFaulted(WriteStep::FolderSync)) return;
-  const std::filesystem::path folder =
-      target_.has_parent_path() ? target_.parent_path() : ".";
+  const NativePath folder = HasFolder(target_) ? RemoveFileName(target_) : ".";
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   fsync(fd);
@@ -245,8 +275,7 @@ void AtomicFileWriter::Abandon() {
     file_ = nullptr;
   }
   if (!temp_.empty()) {
-    std::error_code ec;
-    std::filesystem::remove(temp_, ec);
+    RemovePath(temp_);
     temp_.clear();
   }
 }

@@ -3,21 +3,25 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "exchange/native_path.h"
+
 namespace halvane {
 
-bool RegularFileExists(const std::filesystem::path& path);
+bool RegularFileExists(const NativePath& path);
+// The size of an existing regular file; nullopt for anything else.
+std::optional<std::uint64_t> RegularFileSize(const NativePath& path);
 // fopen by path; mode as for fopen ("rb", "wb").
-std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
+std::FILE* OpenFile(const NativePath& path, const char* mode);
 // True for an existing file the user has locked: the read-only attribute on
 // Windows, no write permission bit at all elsewhere.
-bool IsReadOnlyFile(const std::filesystem::path& path);
+bool IsReadOnlyFile(const NativePath& path);
 
 // The steps of a commit, in the order they run.
 enum class WriteStep { Flush, Rename, FolderSync };
@@ -28,7 +32,7 @@ enum class WriteStep { Flush, Rename, FolderSync };
 // and the result is false. A read-only target is never replaced.
 class AtomicFileWriter {
  public:
-  explicit AtomicFileWriter(const std::filesystem::path& path);
+  explicit AtomicFileWriter(const NativePath& path);
   ~AtomicFileWriter();  // abandons an uncommitted write
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -46,8 +50,8 @@ class AtomicFileWriter {
   bool ReplaceTarget();
   void SyncFolder();
   void Abandon();
-  std::filesystem::path target_;
-  std::filesystem::path temp_;
+  NativePath target_;
+  NativePath temp_;
   std::FILE* file_ = nullptr;
   bool failed_ = false;
   std::error_code error_;

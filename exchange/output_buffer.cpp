@@ -72,12 +72,12 @@ void PutLine(std::string_view text) {
   line.Length = static_cast<uint8_t>(length);
 }
 
-bool WriteOutputFile(const std::filesystem::path& path) {
+bool WriteOutputFile(const NativePath& path) {
   std::error_code error;
   return WriteOutputFile(path, error);
 }
 
-bool WriteOutputFile(const std::filesystem::path& path,
+bool WriteOutputFile(const NativePath& path,
                      std::error_code& error) {
   error.clear();
   try {

@@ -1,9 +1,10 @@
 // The output line buffer and its write-back to JWC_TEMP.TXT.
 #pragma once
 
-#include <filesystem>
 #include <string_view>
 #include <system_error>
+
+#include "exchange/native_path.h"
 
 namespace halvane {
 
@@ -11,8 +12,8 @@ namespace halvane {
 void PutLine(std::string_view text);
 // Writes the buffer with CR LF line ends, a text command joined with its
 // text, or the single line "hq" when the buffer is empty.
-bool WriteOutputFile(const std::filesystem::path& path);
+bool WriteOutputFile(const NativePath& path);
 // The same, and why it failed in `error` (cleared when it succeeds).
-bool WriteOutputFile(const std::filesystem::path& path, std::error_code& error);
+bool WriteOutputFile(const NativePath& path, std::error_code& error);
 
 }  // namespace halvane

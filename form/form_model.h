@@ -4,11 +4,12 @@
 // and tests drive it through a fake toolkit.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "exchange/native_path.h"
 
 namespace halvane {
 
@@ -79,7 +80,7 @@ class FormToolkit {
   virtual void GetPosition(int& left, int& top) = 0;
   virtual void MoveTo(int left, int top) = 0;
   // Full path of the running program, from which the program folder is taken.
-  virtual std::filesystem::path ExecutablePath() = 0;
+  virtual NativePath ExecutablePath() = 0;
 };
 
 class TForm1 {
@@ -96,8 +97,8 @@ class TForm1 {
   void Button1Click();  // OK
   void Button2Click();  // Cancel
 
-  void LoadSettings(const std::filesystem::path& path);
-  void SaveSettings(const std::filesystem::path& path);
+  void LoadSettings(const NativePath& path);
+  void SaveSettings(const NativePath& path);
 
   // Controls.
   ListControl ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5;
@@ -109,7 +110,7 @@ class TForm1 {
   int SavedLeft = 100;
   int SavedTop = 100;
   // The executable's folder with a trailing delimiter; set by FormShow.
-  std::filesystem::path ProgramFolder;
+  NativePath ProgramFolder;
   // Why the last SaveSettings or the write-back of JWC_TEMP.TXT by FormClose
   // failed; empty when it succeeded. The dialog shows neither, as the host
   // expects; the headless runner reports them.

@@ -1,11 +1,10 @@
 #include "form/headless_toolkit.h"
 
-#include <utility>
-
 namespace halvane {
 
-HeadlessToolkit::HeadlessToolkit(TForm1& form, std::filesystem::path executable)
-    : form_(form), executable_(std::move(executable)) {
+HeadlessToolkit::HeadlessToolkit(TForm1& form,
+                                 const std::filesystem::path& executable)
+    : form_(form), executable_(executable.native()) {
   form_.SetToolkit(this);
 }
 
@@ -38,6 +37,6 @@ void HeadlessToolkit::MoveTo(int left, int top) {
   Events.push_back("move " + std::to_string(left) + " " + std::to_string(top));
 }
 
-std::filesystem::path HeadlessToolkit::ExecutablePath() { return executable_; }
+NativePath HeadlessToolkit::ExecutablePath() { return executable_; }
 
 }  // namespace halvane

@@ -15,7 +15,7 @@ namespace halvane {
 class HeadlessToolkit : public FormToolkit {
  public:
   // Becomes the form's toolkit; `executable` stands for the running program.
-  HeadlessToolkit(TForm1& form, std::filesystem::path executable);
+  HeadlessToolkit(TForm1& form, const std::filesystem::path& executable);
 
   void SetFocus(ControlId control) override;
   void ShowMessage(std::string_view text) override;
@@ -23,7 +23,7 @@ class HeadlessToolkit : public FormToolkit {
   void Close() override;
   void GetPosition(int& left, int& top) override;
   void MoveTo(int left, int top) override;
-  std::filesystem::path ExecutablePath() override;
+  NativePath ExecutablePath() override;
 
   // "focus Edit1", "message <text>", "status <caption>", "close",
   // "move <left> <top>"; texts in Shift-JIS.
@@ -34,7 +34,7 @@ class HeadlessToolkit : public FormToolkit {
 
  private:
   TForm1& form_;
-  std::filesystem::path executable_;
+  NativePath executable_;
 };
 
 }  // namespace halvane

@@ -1,7 +1,7 @@
 // The two files of a run, both in the program folder.
 #pragma once
 
-#include <filesystem>
+#include "exchange/native_path.h"
 
 namespace halvane {
 
@@ -10,9 +10,8 @@ inline constexpr char kSettingsFileName[] = "t517.dat";
 
 // Empty when the program folder is unknown, so that nothing is looked up in
 // the current folder instead.
-inline std::filesystem::path InProgramFolder(
-    const std::filesystem::path& folder, const char* name) {
-  return folder.empty() ? std::filesystem::path() : folder / name;
+inline NativePath InProgramFolder(const NativePath& folder, const char* name) {
+  return folder.empty() ? NativePath() : AppendFileName(folder, name);
 }
 
 }  // namespace halvane

@@ -51,7 +51,7 @@ void TForm1::FormShow() {
   run_open = true;
   InitExchangeData();
   // remove_filename keeps the trailing delimiter.
-  ProgramFolder = Toolkit().ExecutablePath().remove_filename();
+  ProgramFolder = RemoveFileName(Toolkit().ExecutablePath());
   ReadExchangeFile(InProgramFolder(ProgramFolder, kExchangeFileName));
   ResetWriterState();
   FillTextTypeList(ComboBox3, Exchange());

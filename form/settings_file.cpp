@@ -172,7 +172,7 @@ std::string FormatSettings(const TForm1& form, const ExchangeData& data) {
   return out;
 }
 
-void TForm1::LoadSettings(const std::filesystem::path& path) {
+void TForm1::LoadSettings(const NativePath& path) {
   SavedLeft = 100;
   SavedTop = 100;
   if (!RegularFileExists(path)) return;
@@ -185,10 +185,10 @@ void TForm1::LoadSettings(const std::filesystem::path& path) {
 
 // Written through a temporary file, so a failed save keeps the old settings.
 // A read-only file is kept: the user has locked the settings.
-void TForm1::SaveSettings(const std::filesystem::path& path) {
+void TForm1::SaveSettings(const NativePath& path) {
   SettingsError.clear();
   // A bare name means the program folder is unknown; never write elsewhere.
-  if (!path.has_parent_path()) return;
+  if (!HasFolder(path)) return;
   const std::string text = FormatSettings(*this, Exchange());
   AtomicFileWriter writer(path);
   if (!writer.Write(text) || !writer.Commit()) SettingsError = writer.Error();

@@ -233,7 +233,7 @@ void Win32Dialog::MoveTo(int left, int top) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::filesystem::path Win32Dialog::ExecutablePath() {
+NativePath Win32Dialog::ExecutablePath() {
   // Long paths need more than MAX_PATH; the result is cut when it does not fit.
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -242,7 +242,7 @@ std::filesystem::path Win32Dialog::ExecutablePath() {
     if (got == 0) return {};
     if (got < size) {
       path.resize(got);
-      return std::filesystem::path(path);
+      return path;
     }
     if (size >= 32768) return {};
     path.resize(static_cast<std::size_t>(size) * 2);

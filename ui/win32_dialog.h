@@ -40,7 +40,7 @@ class Win32Dialog final : public FormToolkit {
   void Close() override;
   void GetPosition(int& left, int& top) override;
   void MoveTo(int left, int top) override;
-  std::filesystem::path ExecutablePath() override;
+  NativePath ExecutablePath() override;
 
  private:
   static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wparam,

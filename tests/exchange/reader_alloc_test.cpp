@@ -73,17 +73,18 @@ TEST_F(ReaderAllocationTest, FailedAllocationEndsTheReadKeepingWhatWasStored) {
       if (i % 2 == 0) out << "ci " << i << " 1 1\r\n";
     }
   }
-  ASSERT_TRUE(ReadExchangeFile(path));  // the line buffer has grown now
+  ASSERT_TRUE(
+      ReadExchangeFile(path.native()));  // the line buffer has grown now
   InitExchangeData();
   g_allocations = 0;
-  ASSERT_TRUE(ReadExchangeFile(path));
+  ASSERT_TRUE(ReadExchangeFile(path.native()));
   const long total = g_allocations;
   ASSERT_GT(total, 10);
 
   for (long failAt = 0; failAt <= total; ++failAt) {
     InitExchangeData();
     g_allocationsLeft = failAt;
-    const bool ok = ReadExchangeFile(path);
+    const bool ok = ReadExchangeFile(path.native());
     g_allocationsLeft = -1;
     const ExchangeData& d = Exchange();
     EXPECT_EQ(ok, failAt == total) << failAt;

@@ -244,7 +244,7 @@ TEST_P(UnknownProgramFolderTest, LeavesTheCurrentFolderAlone) {
   form.FormShow();
   EXPECT_EQ(form.ComboBox3.Items[0], std::string(kCurrent) + "No1)");
   EXPECT_EQ(toolkit.Events, std::vector<std::string>{"move 100 100"});
-  form.SaveSettings(form.ProgramFolder / "t517.dat");
+  form.SaveSettings(std::filesystem::path(form.ProgramFolder) / "t517.dat");
   form.Button2Click();
 
   EXPECT_EQ(ReadBytes(folder_ / "JWC_TEMP.TXT"), "hq\r\ncn0\r\n");
@@ -308,7 +308,7 @@ TEST_F(JapaneseFolderTest, FindsBothFilesInTheProgramFolder) {
   EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 30 40"});
 
   form_.Edit1.Text = "2";
-  form_.SaveSettings(form_.ProgramFolder / "t517.dat");
+  form_.SaveSettings(std::filesystem::path(form_.ProgramFolder) / "t517.dat");
   form_.Button2Click();
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
   TForm1 loaded;

@@ -27,9 +27,10 @@ class NoWindow final : public FormToolkit {
   void Close() override {}
   void GetPosition(int& left, int& top) override { left = top = 0; }
   void MoveTo(int, int) override {}
-  std::filesystem::path ExecutablePath() override {
-    return std::filesystem::temp_directory_path() / "halvane-no-such-folder" /
-           "Halvane.exe";
+  NativePath ExecutablePath() override {
+    return (std::filesystem::temp_directory_path() / "halvane-no-such-folder" /
+            "Halvane.exe")
+        .native();
   }
 };
 
