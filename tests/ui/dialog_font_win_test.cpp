@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "dimension/dimension_texts.h"
+#include "form/form_texts.h"
 #include "ui/dialog_layout.h"
 #include "ui/form_fields.h"
 #include "ui/win32_font.h"
