@@ -68,13 +68,17 @@ bool RemovePath(const NativePath& path) {
 }
 #endif
 
-// Anything by that name, also a folder or a link that leads nowhere.
+// Anything by that name, also a folder or a link that leads nowhere; true
+// as well when the system cannot tell.
 bool PathExists(const NativePath& path) {
 #ifdef _WIN32
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  const DWORD error = GetLastError();
+  return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 #else
   struct stat status;
-  return lstat(path.c_str(), &status) == 0;
+  return lstat(path.c_str(), &status) == 0 ||
+         (errno != ENOENT && errno != ENOTDIR);
 #endif
 }
 
