@@ -1,6 +1,6 @@
 #include "form/form_options.h"
 
-#include "util/numbers.h"
+#include "util/number_parse.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

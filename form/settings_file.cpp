@@ -6,6 +6,7 @@
 
 #include "exchange/file_access.h"
 #include "exchange/text_file.h"
+#include "util/number_parse.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
 

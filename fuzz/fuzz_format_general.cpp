@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "util/number_parse.h"
 #include "util/numbers.h"
 
 namespace {

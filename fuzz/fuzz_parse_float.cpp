@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz/number_reference.h"
-#include "util/numbers.h"
+#include "util/number_parse.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "util/numbers.h"
+#include "util/number_parse.h"
 
 namespace halvane::reference {
 

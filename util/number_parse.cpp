@@ -1,11 +1,9 @@
-// The number parsers. A failed parse leaves `value` at 0 and `ptr` at
-// `first`, or just past the digits when they were well-formed but out of
-// range. A prefix that is not followed by its digits is not taken: "0x"
-// reads 0 and stops at "x", "1e" reads 1 and stops at "e".
+// The general number parsers. A prefix that is not followed by its digits
+// is not taken: "0x" reads 0 and stops at "x", "1e" reads 1 and stops at "e".
+#include "util/number_parse.h"
+
 #include <charconv>
 #include <cstdint>
-
-#include "util/numbers.h"
 
 namespace halvane {
 namespace {
@@ -52,16 +50,6 @@ const char* HexDigitsAfterPrefix(const char* p, const char* last) {
 ParseResult Fail(const char* ptr, int32_t& value) {
   value = 0;
   return {ptr, false};
-}
-
-template <typename T>
-T WholeText(std::string_view text,
-            ParseResult (*parse)(const char*, const char*, T&)) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  T value{};
-  ParseResult r = parse(first, last, value);
-  return r.ok && r.ptr == last ? value : T{};
 }
 
 // Decimal exponent of the leading digit of a nonzero mantissa.
@@ -117,10 +105,6 @@ ParseResult ParseInt(const char* first, const char* last, int32_t& value) {
   return {p, true};
 }
 
-int32_t ParseInt(std::string_view text) {
-  return WholeText<int32_t>(text, ParseInt);
-}
-
 ParseResult ParseFloat(const char* first, const char* last, double& value) {
   const char* p = SkipSpaces(first, last);
   bool negative = TakeSign(p, last);
@@ -161,10 +145,6 @@ ParseResult ParseFloat(const char* first, const char* last, double& value) {
   }
   value = negative ? -magnitude : magnitude;
   return {p, true};
-}
-
-double ParseFloat(std::string_view text) {
-  return WholeText<double>(text, ParseFloat);
 }
 
 }  // namespace halvane

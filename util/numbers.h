@@ -1,31 +1,12 @@
-// Number parsing, formatting and rounding shared by the reader, the writers,
-// the value text and the settings file. Stateless; no locale, no exceptions.
+// Number formatting and rounding shared by the writers, the value text and
+// the settings file (reading: util/number_parse.h). Stateless; no locale, no
+// exceptions.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace halvane {
-
-// Result of a range parser: where it stopped and whether the whole grammar
-// matched. A parser never reads past `last`.
-struct ParseResult {
-  const char* ptr;
-  bool ok;
-};
-
-// Integer grammar: leading spaces, optional sign, then decimal digits or a
-// hexadecimal form ("$", "x", "X", "0x", "0X" and 1..8 hex digits).
-// On success `value` holds the number and `ptr` the first byte after it.
-ParseResult ParseInt(const char* first, const char* last, int32_t& value);
-// The whole text must be a number; anything else gives 0.
-int32_t ParseInt(std::string_view text);
-
-// Decimal grammar: leading spaces, optional sign, digits, optional "." and
-// digits, optional exponent. Gives the nearest double.
-ParseResult ParseFloat(const char* first, const char* last, double& value);
-double ParseFloat(std::string_view text);
 
 // Fixed decimals ("." point, no grouping), halves away from zero.
 std::string FormatFixed(int places, double value);

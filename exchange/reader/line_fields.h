@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "exchange/reader/field_number.h"
+#include "util/number_parse.h"
 
 namespace halvane {
 
@@ -24,12 +24,12 @@ struct LineFields {
     return Views[k - 1];
   }
 
-  // FieldNumber of field k.
+  // ParseFloat of field k.
   double Number(int k) const {
     if (k >= 1 && k <= Count && (Known >> (k - 1) & 1u) != 0) {
       return Numbers[k - 1];
     }
-    return FieldNumber(Field(k));
+    return ParseFloat(Field(k));
   }
 };
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "exchange/reader/line_splitter.h"
-#include "util/numbers.h"
+#include "util/number_parse.h"
 
 namespace halvane {
 

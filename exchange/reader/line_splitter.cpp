@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "exchange/reader/byte_words.h"
+#include "exchange/reader/special_bytes.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

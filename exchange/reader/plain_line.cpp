@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "exchange/reader/byte_words.h"
-#include "exchange/reader/field_number.h"
+#include "exchange/reader/special_bytes.h"
+#include "util/number_parse.h"
 #include "util/sjis_text.h"
 
 namespace halvane {
@@ -105,8 +105,10 @@ const char* PlainLine::Split(const char* first, const char* last) {
     }
     // A number is read where it stands; its digits are all word bytes.
     const char* const start = p;
-    if (ParsePlainDecimal(p, last, numbers_[fields]) && p != last &&
-        (*p == ' ' || *p == '\r' || *p == '\n')) {
+    const ParseResult number = ParsePlainDecimal(p, last, numbers_[fields]);
+    if (number.ok && number.ptr != last &&
+        (*number.ptr == ' ' || *number.ptr == '\r' || *number.ptr == '\n')) {
+      p = number.ptr;
       known |= 1u << fields;
     } else {
       p = SkipWord(p, last);

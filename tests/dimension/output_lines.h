@@ -9,7 +9,7 @@
 
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
-#include "util/numbers.h"
+#include "util/number_parse.h"
 
 namespace halvane::test {
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "exchange/reader/field_number.h"
 #include "exchange/reader/line_splitter.h"
 #include "exchange/reader/plain_line.h"
 #include "reader_test_support.h"

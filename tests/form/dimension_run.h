@@ -2,12 +2,8 @@
 // the user would have seen.
 #pragma once
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -15,19 +11,9 @@
 
 #include "form/form_model.h"
 #include "form/headless_toolkit.h"
+#include "test_files.h"
 
 namespace halvane::test {
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path,
-                       std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // Lines joined with CR LF, the last one ended too.
 inline std::string CrLf(const std::vector<std::string>& lines) {
@@ -47,30 +33,6 @@ inline std::vector<std::string> SplitCrLf(std::string_view bytes) {
   }
   return lines;
 }
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    static std::atomic<int> counter{0};
-    const auto stamp =
-        std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("halvane-dim-" + std::to_string(stamp) + "-" +
-             std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 struct RunResult {
   bool Drawn = false;

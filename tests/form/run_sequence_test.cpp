@@ -15,10 +15,10 @@
 namespace halvane {
 namespace {
 
-using testing::ReadBytes;
-using testing::Snapshot;
-using testing::TempFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::Snapshot;
+using test::TempFolder;
+using test::WriteBytes;
 
 // 現在の文字種(
 constexpr char kCurrent[] = "\x8c\xbb\x8d\xdd\x82\xcc\x95\xb6\x8e\x9a\x8e\xed(";

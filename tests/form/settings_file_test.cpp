@@ -14,10 +14,10 @@
 namespace halvane {
 namespace {
 
-using testing::ReadBytes;
-using testing::Snapshot;
-using testing::TempFolder;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::Snapshot;
+using test::TempFolder;
+using test::WriteBytes;
 
 // A form as FormShow leaves it before the settings: eleven text types.
 TForm1 ShownForm() {

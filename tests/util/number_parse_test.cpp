@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "util/numbers.h"
+#include "util/number_parse.h"
 
 namespace halvane {
 namespace {

@@ -1,6 +1,6 @@
 #include "tools/host_standin/batch_directives.h"
 
-#include "util/numbers.h"
+#include "util/number_parse.h"
 #include "util/sjis_text.h"
 
 namespace halvane {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/text_encoding.h"
-#include "util/numbers.h"
+#include "util/number_parse.h"
 
 namespace halvane {
 namespace {

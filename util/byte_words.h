@@ -30,20 +30,6 @@ constexpr uint64_t BytesEqual(uint64_t word, uint8_t c) {
   return BytesBelow(word ^ (kOnes * c), 1);
 }
 
-// Bytes a line's splitting does more with than append: a control byte, a
-// byte from 0x80 up, and while splitting a separator, a quote or an equals
-// sign. Only the lowest flagged byte is certain.
-constexpr uint64_t SpecialBytes(uint64_t word, bool splitting) {
-  uint64_t special = word & kHighBits;
-  if (splitting) {
-    special |=
-        BytesBelow(word, 0x21) | BytesEqual(word, '"') | BytesEqual(word, '=');
-  } else {
-    special |= BytesBelow(word, 0x20);
-  }
-  return special;
-}
-
 // Index of the byte of the lowest flag in a non-zero mask.
 inline int FirstFlagged(uint64_t mask) { return std::countr_zero(mask) / 8; }
 
