@@ -71,7 +71,8 @@ dialog() {
      ! command -v xdotool >/dev/null; then
     echo "SKIPPED: needs Halvane.exe, Xvfb and xdotool"; exit 77
   fi
-  export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-/work/wine/host}
+  export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-${TMPDIR:-/tmp}/halvane-wine-host}
+  mkdir -p "$(dirname "$WINEPREFIX")"
   local display=:$((90 + RANDOM % 400))
   Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
   XVFB_PID=$!
