@@ -308,6 +308,20 @@ no_temporary_file() {
   [ -z "$left" ] || { echo "    left behind: $left"; false; }
 }
 
+# ok_writes_nothing DIR: OK in a folder where no file can be written ends
+# quietly and leaves both files and the folder as they were.
+ok_writes_nothing() {
+  local dir=$1
+  start_dialog "$dir" || return
+  keys Return
+  check "the program ends" wait_exit
+  check "exit code 0" exit_zero
+  check "no message box" equals "$(xdotool search --name '^確認$' 2>/dev/null)" ""
+  check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
+  check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
+  check "no temporary file left" no_temporary_file "$dir"
+}
+
 test_read_only_folder() {
   local src dir
   src=$(prepared "read-only source")
@@ -317,14 +331,7 @@ test_read_only_folder() {
     mount -o remount,bind,ro "$dir" 2>/dev/null; then
     MOUNTED+=("$dir")
     echo "    program folder on a read-only bind mount"
-    start_dialog "$dir" || return
-    keys Return # OK: neither the settings nor the output can be written
-    check "the program ends" wait_exit
-    check "exit code 0" exit_zero
-    check "no message box" equals "$(xdotool search --name '^確認$' 2>/dev/null)" ""
-    check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
-    check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
-    check "no temporary file left" no_temporary_file "$dir"
+    ok_writes_nothing "$dir"
     umount "$dir"
   else
     # Without mount rights: JWC_TEMP.TXT is a folder, which no file can replace.
@@ -352,14 +359,7 @@ test_full_disk() {
   echo "    program folder on a full tmpfs"
   cp "$HALVANE" "$FIX/JWC_TEMP.TXT" "$FIX/t517.dat" "$dir/"
   dd if=/dev/zero of="$dir/filler" bs=4k 2>/dev/null # until no block is left
-  start_dialog "$dir" || return
-  keys Return # OK: neither file finds room
-  check "the program ends" wait_exit
-  check "exit code 0" exit_zero
-  check "no message box" equals "$(xdotool search --name '^確認$' 2>/dev/null)" ""
-  check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
-  check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
-  check "no temporary file left" no_temporary_file "$dir"
+  ok_writes_nothing "$dir"
   umount "$dir"
 }
 
