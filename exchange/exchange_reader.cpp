@@ -30,23 +30,22 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // A file smaller than a chunk is read into a buffer of its own size, so a
 // few lines never cost a megabyte to allocate and page in.
-std::size_t ChunkBytesFor(const NativePath& path) {
-  const std::optional<std::uint64_t> size = RegularFileSize(path);
-  return !size || *size >= kChunkBytes ? kChunkBytes
-                                       : static_cast<std::size_t>(*size) + 1;
+std::size_t ChunkBytesFor(std::uint64_t file_size) {
+  return file_size >= kChunkBytes ? kChunkBytes
+                                  : static_cast<std::size_t>(file_size) + 1;
 }
 
 // Reads the open file in chunks. Most lines are split in place; the rest go
 // to the splitter piece by piece, so no line is ever copied whole. False on
 // a read error.
-bool ReadLines(std::FILE* file, std::size_t chunkBytes) {
-  std::unique_ptr<char[]> chunk(new char[chunkBytes]);
+bool ReadLines(std::FILE* file, std::size_t chunk_bytes) {
+  std::unique_ptr<char[]> chunk(new char[chunk_bytes]);
   LineSplitter& splitter = Splitter();
   PlainLine plain;
   splitter.Begin(true);
   bool line_open = false;
   for (;;) {
-    const std::size_t got = std::fread(chunk.get(), 1, chunkBytes, file);
+    const std::size_t got = std::fread(chunk.get(), 1, chunk_bytes, file);
     if (got == 0) {
       if (std::ferror(file)) return false;
       break;
@@ -85,11 +84,12 @@ bool ReadLines(std::FILE* file, std::size_t chunkBytes) {
 }  // namespace
 
 bool ReadExchangeFile(const NativePath& path) {
-  if (!RegularFileExists(path)) return false;
+  const std::optional<std::uint64_t> size = RegularFileSize(path);
+  if (!size) return false;
   FileHandle file(OpenFile(path, "rb"));
   if (!file) return false;
   try {
-    if (!ReadLines(file.get(), ChunkBytesFor(path))) return false;
+    if (!ReadLines(file.get(), ChunkBytesFor(*size))) return false;
   } catch (const std::bad_alloc&) {
     return false;
   }
