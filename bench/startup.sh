@@ -1,7 +1,9 @@
 #!/bin/bash
 # Start-up of Halvane.exe against the least program that shows a titled window
-# with one button (bench/bare_window.cpp), both stripped x86-64 Release builds
-# made with the same toolchain. Under Wine in Xvfb with one warm wineserver,
+# with one button (bench/bare_window.cpp), all stripped x86-64 Release builds
+# made with the same toolchain. A second yardstick (bench/same_controls.cpp)
+# shows the dialog's controls and labels and does nothing else: it tells the
+# price of the standard controls from that of Halvane's own work. Under Wine in Xvfb with one warm wineserver,
 # the two are started alternately; each start is timed from the launch to its
 # window being mapped, with the same polling for both. For Halvane, the time
 # from pressing Enter on the dialog to the end of the process is timed too,
@@ -33,7 +35,7 @@ echo "building the programs"
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DHALVANE_TESTS=OFF \
   -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" >/dev/null &&
   nice -n 10 cmake --build "$BUILD" -j2 --target Halvane bare_window \
-    halvane-run >"$OUT/build.log" 2>&1 || {
+    same_controls halvane-run >"$OUT/build.log" 2>&1 || {
   tail -30 "$OUT/build.log"
   exit 1
 }
@@ -42,6 +44,8 @@ HALVANE=$WORK/Halvane.exe
 BARE=$WORK/bare_window.exe
 $STRIP -o "$HALVANE" "${STARTUP_EXE:-$BUILD/ui/Halvane.exe}" || exit 1
 $STRIP -o "$BARE" "$BUILD/bench/bare_window.exe" || exit 1
+SAME=$WORK/same_controls.exe
+$STRIP -o "$SAME" "$BUILD/bench/same_controls.exe" || exit 1
 
 start_x || exit 1
 configure_prefix "$OUT/wineprefix"
@@ -121,6 +125,8 @@ median() { sort -n | awk '{ v[NR] = $1 } END { printf "%d", (NR % 2) ? v[(NR + 1
 HALVANE_TIMES=()
 BARE_TIMES=()
 OK_TIMES=()
+SAME_TIMES=()
+SAME_CPU=()
 HALVANE_CPU=()
 BARE_CPU=()
 for ((run = 0; run <= STARTS; run++)); do
@@ -153,8 +159,23 @@ for ((run = 0; run <= STARTS; run++)); do
     echo "the bare window did not end"
     exit 1
   }
+  dir=$WORK/same-$run
+  mkdir -p "$dir"
+  cp "$SAME" "$dir/"
+  timed_start "$dir" same_controls.exe '^Same controls$' || {
+    echo "the window with the same controls did not appear"
+    exit 1
+  }
+  same=$SHOWN_MS
+  same_cpu=$CPU_MS
+  timed_end space || {
+    echo "the window with the same controls did not end"
+    exit 1
+  }
   if ((run == 0)); then continue; fi
-  echo "start $run: Halvane $shown ms (cpu $shown_cpu ms), bare $bare ms (cpu $bare_cpu ms), ok-to-exit $ok ms"
+  echo "start $run: Halvane $shown ms (cpu $shown_cpu ms), bare $bare ms (cpu $bare_cpu ms), same controls $same ms (cpu $same_cpu ms), ok-to-exit $ok ms"
+  SAME_TIMES+=("$same")
+  SAME_CPU+=("$same_cpu")
   HALVANE_TIMES+=("$shown")
   BARE_TIMES+=("$bare")
   HALVANE_CPU+=("$shown_cpu")
@@ -167,7 +188,11 @@ bare=$(printf '%s\n' "${BARE_TIMES[@]}" | median)
 ok=$(printf '%s\n' "${OK_TIMES[@]}" | median)
 cpu=$(printf '%s\n' "${HALVANE_CPU[@]}" | median)
 bare_cpu=$(printf '%s\n' "${BARE_CPU[@]}" | median)
-echo "processor time to the window: Halvane $cpu ms, bare $bare_cpu ms"
+same=$(printf '%s\n' "${SAME_TIMES[@]}" | median)
+ratio_of() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+same_cpu=$(printf '%s\n' "${SAME_CPU[@]}" | median)
+echo "processor time to the window: Halvane $cpu ms, bare $bare_cpu ms, same controls $same_cpu ms"
+echo "same controls alone: $same ms, ratio to bare $(ratio_of "$same" "$bare"), Halvane to it $(ratio_of "$startup" "$same")"
 kib=$((($(stat -c %s "$HALVANE") + 512) / 1024))
-ratio=$(awk -v a="$startup" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')
+ratio=$(ratio_of "$startup" "$bare")
 echo "startup: $startup ms, bare $bare ms, ratio $ratio, ok-to-exit $ok ms, exe $kib KiB"

@@ -252,13 +252,13 @@ TEST_F(WriterTest, DimensionFileMatchesGolden) {
   PutZFlags(4);
   PutText(2, kSunpou, 10, 20, 10, 0);
 
-  ScratchDir dir;
+  TempFolder dir;
   ASSERT_TRUE(WriteOutputFile(dir / "JWC_TEMP.TXT"));
   const std::string golden =
-      ReadWholeFile(std::filesystem::path(HALVANE_TEST_DATA) / "golden" /
-                    "writers" / "dimension.txt");
+      ReadBytes(std::filesystem::path(HALVANE_TEST_DATA) / "golden" /
+                "writers" / "dimension.txt");
   ASSERT_FALSE(golden.empty());
-  EXPECT_EQ(ReadWholeFile(dir / "JWC_TEMP.TXT"), golden);
+  EXPECT_EQ(ReadBytes(dir / "JWC_TEMP.TXT"), golden);
 }
 
 }  // namespace

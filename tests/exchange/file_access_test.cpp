@@ -18,18 +18,18 @@ class FileAccessTest : public ::testing::Test {
     SetWriteFaultAt(std::nullopt);
     RecordWriteSteps(nullptr);
   }
-  ScratchDir dir_;
+  TempFolder dir_;
 };
 
 TEST_F(FileAccessTest, RegularFileExistsOnlyForFiles) {
-  WriteWholeFile(dir_ / "a.txt", "x");
+  WriteBytes(dir_ / "a.txt", "x");
   EXPECT_TRUE(RegularFileExists(dir_ / "a.txt"));
   EXPECT_FALSE(RegularFileExists(dir_ / "missing.txt"));
-  EXPECT_FALSE(RegularFileExists(dir_.path()));
+  EXPECT_FALSE(RegularFileExists(dir_.Path()));
 }
 
 TEST_F(FileAccessTest, OpenFileReachesFoldersWithJapaneseNames) {
-  const auto folder = dir_.path() / std::filesystem::path(u8"\u5916\u90e8");
+  const auto folder = dir_.Path() / std::filesystem::path(u8"\u5916\u90e8");
   std::filesystem::create_directory(folder);
   const auto path = folder / std::filesystem::path(u8"\u6f22\u5b57.txt");
   std::FILE* out = OpenFile(path, "wb");
@@ -56,20 +56,20 @@ TEST_F(FileAccessTest, CommitCreatesAndThenReplacesTheFile) {
     EXPECT_TRUE(writer.Write(text.substr(0, 2)));
     EXPECT_TRUE(writer.Write(text.substr(2)));
     EXPECT_TRUE(writer.Commit());
-    EXPECT_EQ(ReadWholeFile(target), text);
+    EXPECT_EQ(ReadBytes(target), text);
     EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
   }
 }
 
 TEST_F(FileAccessTest, NothingReachesTheTargetBeforeCommit) {
   const auto target = dir_ / "out.txt";
-  WriteWholeFile(target, "old");
+  WriteBytes(target, "old");
   {
     AtomicFileWriter writer(target);
     EXPECT_TRUE(writer.Write("new"));
-    EXPECT_EQ(ReadWholeFile(target), "old");
+    EXPECT_EQ(ReadBytes(target), "old");
   }  // abandoned
-  EXPECT_EQ(ReadWholeFile(target), "old");
+  EXPECT_EQ(ReadBytes(target), "old");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
 }
 
@@ -82,7 +82,7 @@ TEST_F(FileAccessTest, TwoWritersForOneTargetUseSeparateTemporaryFiles) {
   EXPECT_EQ(dir_.Entries().size(), 2u);
   EXPECT_TRUE(second.Commit());
   EXPECT_TRUE(first.Commit());
-  EXPECT_EQ(ReadWholeFile(target), "one");
+  EXPECT_EQ(ReadBytes(target), "one");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
 }
 
@@ -97,25 +97,25 @@ TEST_F(FileAccessTest, MissingFolderFails) {
 TEST_F(FileAccessTest, TargetThatIsAFolderFailsAndStaysAFolder) {
   const auto target = dir_ / "folder";
   std::filesystem::create_directory(target);
-  WriteWholeFile(target / "inside.txt", "kept");
+  WriteBytes(target / "inside.txt", "kept");
   AtomicFileWriter writer(target);
   writer.Write("x");
   EXPECT_FALSE(writer.Commit());
   EXPECT_TRUE(std::filesystem::is_directory(target));
-  EXPECT_EQ(ReadWholeFile(target / "inside.txt"), "kept");
+  EXPECT_EQ(ReadBytes(target / "inside.txt"), "kept");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"folder"});
 }
 
 TEST_F(FileAccessTest, FaultMidwayFailsAndKeepsTheOldFile) {
   const auto target = dir_ / "out.txt";
-  WriteWholeFile(target, "old");
+  WriteBytes(target, "old");
   SetWriteFaultAfter(4);
   AtomicFileWriter writer(target);
   EXPECT_TRUE(writer.Write("abc"));
   EXPECT_FALSE(writer.Write("def"));  // only one byte of it fits
   EXPECT_FALSE(writer.Write("g"));    // a failed writer stays failed
   EXPECT_FALSE(writer.Commit());
-  EXPECT_EQ(ReadWholeFile(target), "old");
+  EXPECT_EQ(ReadBytes(target), "old");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
 }
 
@@ -145,7 +145,7 @@ TEST_F(FileAccessTest, CommitTwiceFailsTheSecondTime) {
   EXPECT_TRUE(writer.Commit());
   EXPECT_FALSE(writer.Write("y"));
   EXPECT_FALSE(writer.Commit());
-  EXPECT_EQ(ReadWholeFile(target), "x");
+  EXPECT_EQ(ReadBytes(target), "x");
 }
 
 TEST_F(FileAccessTest, FailureNamesItsReason) {
@@ -203,14 +203,14 @@ class CommitStepFaultTest : public FileAccessTest,
 TEST_P(CommitStepFaultTest, OldFileOrNewFileAndNeverATemporaryOne) {
   const StepFault fault = GetParam();
   const auto target = dir_ / "out.txt";
-  WriteWholeFile(target, "old");
+  WriteBytes(target, "old");
   std::vector<WriteStep> steps;
   RecordWriteSteps(&steps);
   SetWriteFaultAt(fault.step);
   AtomicFileWriter writer(target);
   EXPECT_TRUE(writer.Write("new"));
   EXPECT_EQ(writer.Commit(), fault.committed);
-  EXPECT_EQ(ReadWholeFile(target), fault.committed ? "new" : "old");
+  EXPECT_EQ(ReadBytes(target), fault.committed ? "new" : "old");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"out.txt"});
   EXPECT_EQ(steps,
             std::vector<WriteStep>(kCommitSteps.begin(),
@@ -236,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, CommitStepFaultTest,
 TEST_F(FileAccessTest, ReadOnlyTargetIsKeptWithItsPermissions) {
   namespace fs = std::filesystem;
   const auto target = dir_ / "locked.txt";
-  WriteWholeFile(target, "kept");
+  WriteBytes(target, "kept");
   const auto read_only =
       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   fs::permissions(target, read_only);
@@ -249,7 +249,7 @@ TEST_F(FileAccessTest, ReadOnlyTargetIsKeptWithItsPermissions) {
   EXPECT_FALSE(writer.Commit());
   EXPECT_EQ(writer.Error(), std::errc::permission_denied);
   EXPECT_TRUE(steps.empty());
-  EXPECT_EQ(ReadWholeFile(target), "kept");
+  EXPECT_EQ(ReadBytes(target), "kept");
   EXPECT_EQ(fs::status(target).permissions(), locked);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"locked.txt"});
   fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
@@ -257,13 +257,13 @@ TEST_F(FileAccessTest, ReadOnlyTargetIsKeptWithItsPermissions) {
   AtomicFileWriter unlocked(target);
   EXPECT_TRUE(unlocked.Write("new"));
   EXPECT_TRUE(unlocked.Commit());
-  EXPECT_EQ(ReadWholeFile(target), "new");
+  EXPECT_EQ(ReadBytes(target), "new");
 }
 
 TEST_F(FileAccessTest, OnlyExistingFilesAreReadOnly) {
   EXPECT_FALSE(IsReadOnlyFile(dir_ / "missing.txt"));
-  EXPECT_FALSE(IsReadOnlyFile(dir_.path()));
-  WriteWholeFile(dir_ / "a.txt", "x");
+  EXPECT_FALSE(IsReadOnlyFile(dir_.Path()));
+  WriteBytes(dir_ / "a.txt", "x");
   EXPECT_FALSE(IsReadOnlyFile(dir_ / "a.txt"));
 }
 

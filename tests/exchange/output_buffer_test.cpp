@@ -21,9 +21,9 @@ class OutputBufferTest : public WriterTest {
   std::string WriteAndRead() {
     const auto path = dir_ / "JWC_TEMP.TXT";
     EXPECT_TRUE(WriteOutputFile(path));
-    return ReadWholeFile(path);
+    return ReadBytes(path);
   }
-  ScratchDir dir_;
+  TempFolder dir_;
 };
 
 TEST_F(OutputBufferTest, PutLineStoresTheBytesAsGiven) {
@@ -127,10 +127,10 @@ TEST_F(OutputBufferTest, LargeBufferIsWrittenCompletely) {
 
 TEST_F(OutputBufferTest, ReplacesThePreviousFile) {
   const auto path = dir_ / "JWC_TEMP.TXT";
-  WriteWholeFile(path, "hq\r\nhk0\r\nhp1 0 0\r\n");
+  WriteBytes(path, "hq\r\nhk0\r\nhp1 0 0\r\n");
   PutLine("0 0 10 0");
   EXPECT_TRUE(WriteOutputFile(path));
-  EXPECT_EQ(ReadWholeFile(path), "0 0 10 0\r\n");
+  EXPECT_EQ(ReadBytes(path), "0 0 10 0\r\n");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
 }
 
@@ -140,21 +140,21 @@ constexpr char kHostFile[] = "hq\r\nhk0\r\nhp1 0 0\r\nhp2 100 0\r\n";
 
 TEST_F(OutputBufferTest, FaultMidwayKeepsTheHostFile) {
   const auto path = dir_ / "JWC_TEMP.TXT";
-  WriteWholeFile(path, kHostFile);
+  WriteBytes(path, kHostFile);
   for (int i = 0; i < 8000; ++i) PutLine("0 0 100 " + std::to_string(i));
   SetWriteFaultAfter(70000);  // beyond the first piece written
   EXPECT_FALSE(WriteOutputFile(path));
-  EXPECT_EQ(ReadWholeFile(path), kHostFile);
+  EXPECT_EQ(ReadBytes(path), kHostFile);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
 }
 
 TEST_F(OutputBufferTest, FaultOnTheLastByteKeepsTheHostFile) {
   const auto path = dir_ / "JWC_TEMP.TXT";
-  WriteWholeFile(path, kHostFile);
+  WriteBytes(path, kHostFile);
   PutLine("lg0");
   SetWriteFaultAfter(4);  // "lg0\r\n" has five bytes
   EXPECT_FALSE(WriteOutputFile(path));
-  EXPECT_EQ(ReadWholeFile(path), kHostFile);
+  EXPECT_EQ(ReadBytes(path), kHostFile);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
 }
 
@@ -184,18 +184,18 @@ TEST_F(OutputBufferTest, TargetThatIsAFolderFails) {
 
 TEST_F(OutputBufferTest, FailureAtTheFlushKeepsTheHostFileAndGivesTheReason) {
   const auto path = dir_ / "JWC_TEMP.TXT";
-  WriteWholeFile(path, kHostFile);
+  WriteBytes(path, kHostFile);
   PutLine("lg0");
   SetWriteFaultAt(WriteStep::Flush);
   std::error_code error;
   EXPECT_FALSE(WriteOutputFile(path, error));
   EXPECT_EQ(error, std::errc::io_error);
-  EXPECT_EQ(ReadWholeFile(path), kHostFile);
+  EXPECT_EQ(ReadBytes(path), kHostFile);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
   SetWriteFaultAt(std::nullopt);
   EXPECT_TRUE(WriteOutputFile(path, error));
   EXPECT_FALSE(error);
-  EXPECT_EQ(ReadWholeFile(path), "lg0\r\n");
+  EXPECT_EQ(ReadBytes(path), "lg0\r\n");
 }
 
 TEST_F(OutputBufferTest, BufferIsKeptAfterAFailedWrite) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "form/form_model.h"
-#include "test_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace halvane::test {
 

@@ -11,7 +11,7 @@
 
 #include "form/form_model.h"
 #include "form/headless_toolkit.h"
-#include "test_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace halvane::test {
 

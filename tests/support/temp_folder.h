@@ -1,4 +1,4 @@
-// Temporary folders and whole-file access for the form's tests.
+// Temporary folders and whole-file access for the tests that write files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "exchange/file_access.h"
 
@@ -36,12 +36,12 @@ class TempFolder {
   std::filesystem::path operator/(const std::filesystem::path& name) const {
     return path_ / name;
   }
-  // Names of everything in the folder.
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
+  // Names of everything in the folder, to see that no temporary file is left.
+  std::set<std::string> Entries() const {
+    std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) {
       const auto name = entry.path().filename().u8string();
-      names.emplace_back(name.begin(), name.end());
+      names.emplace(name.begin(), name.end());
     }
     return names;
   }
