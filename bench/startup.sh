@@ -118,10 +118,26 @@ timed_end() {
   ENDED_MS=$((($(usec) - begin) / 1000))
 }
 
+# yardstick NAME EXE TITLE: one start of a yardstick program, ended with Space;
+# sets SHOWN_MS and CPU_MS.
+yardstick() {
+  local dir=$WORK/$1-$run
+  mkdir -p "$dir"
+  cp "$2" "$dir/"
+  timed_start "$dir" "$(basename "$2")" "$3" || {
+    echo "$(basename "$2") did not show its window"
+    return 1
+  }
+  timed_end space || {
+    echo "$(basename "$2") did not end"
+    return 1
+  }
+}
+
 median() { sort -n | awk '{ v[NR] = $1 } END { printf "%d", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1] + 1) / 2 }'; }
 
 # One start of each first, unmeasured: the prefix's own programs and the
-# page cache are warm for both.
+# page cache are warm for all three.
 HALVANE_TIMES=()
 BARE_TIMES=()
 OK_TIMES=()
@@ -146,32 +162,12 @@ for ((run = 0; run <= STARTS; run++)); do
   }
   ok=$ENDED_MS
 
-  dir=$WORK/bare-$run
-  mkdir -p "$dir"
-  cp "$BARE" "$dir/"
-  timed_start "$dir" bare_window.exe '^Bare window$' || {
-    echo "the bare window did not appear"
-    exit 1
-  }
+  yardstick bare "$BARE" '^Bare window$' || exit 1
   bare=$SHOWN_MS
   bare_cpu=$CPU_MS
-  timed_end space || {
-    echo "the bare window did not end"
-    exit 1
-  }
-  dir=$WORK/same-$run
-  mkdir -p "$dir"
-  cp "$SAME" "$dir/"
-  timed_start "$dir" same_controls.exe '^Same controls$' || {
-    echo "the window with the same controls did not appear"
-    exit 1
-  }
+  yardstick same "$SAME" '^Same controls$' || exit 1
   same=$SHOWN_MS
   same_cpu=$CPU_MS
-  timed_end space || {
-    echo "the window with the same controls did not end"
-    exit 1
-  }
   if ((run == 0)); then continue; fi
   echo "start $run: Halvane $shown ms (cpu $shown_cpu ms), bare $bare ms (cpu $bare_cpu ms), same controls $same ms (cpu $same_cpu ms), ok-to-exit $ok ms"
   SAME_TIMES+=("$same")
