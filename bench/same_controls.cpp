@@ -1,21 +1,14 @@
-// The start-up benchmark's second yardstick: a window with the dialog's
-// controls, labels and font at their places, made with plain CreateWindowExW
-// and nothing else (no form, no files, no owner window, no filling). What
+// The start-up benchmark's second yardstick: a plain window whose controls
+// and labels are made by the dialog's own CreateDialogControls, and nothing
+// else (no dialog manager, no files, no owner window, no filling). What
 // Halvane takes beyond it is its own work; what it takes beyond the bare
 // window is the price of the controls. The OK button (Space) ends it.
 #include <windows.h>
 
-#include <string>
-
 #include "ui/dialog_layout.h"
-#include "ui/form_fields.h"
 #include "ui/win32_controls.h"
-#include "ui/win32_font.h"
-#include "ui/win32_text.h"
 
 namespace {
-
-using namespace halvane;
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
@@ -32,84 +25,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam,
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-struct ChildKind {
-  const wchar_t* WindowClass;
-  DWORD Style;
-  DWORD ExStyle;
-  int ExtraHeight;
-};
-
-ChildKind KindFor(ControlId id) {
-  switch (KindOf(id)) {
-    case ControlKind::List:
-      return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 200};
-    case ControlKind::Edit:
-      return {L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 0};
-    case ControlKind::Radio:
-      return {L"BUTTON", BS_GROUPBOX, 0, 0};
-    case ControlKind::Check:
-      return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0};
-    case ControlKind::Button:
-      return {L"BUTTON",
-              static_cast<DWORD>(WS_TABSTOP |
-                                 (id == ControlId::Button1 ? BS_DEFPUSHBUTTON
-                                                           : BS_PUSHBUTTON)),
-              0, 0};
-    case ControlKind::Memo:
-      return {L"EDIT", WS_VSCROLL | ES_MULTILINE | ES_READONLY,
-              WS_EX_CLIENTEDGE, 0};
-    case ControlKind::Status:
-      return {L"STATIC", SS_CENTER | SS_CENTERIMAGE, 0, 0};
-  }
-  return {L"STATIC", 0, 0, 0};
-}
-
-HWND Child(HWND parent, const wchar_t* window_class, const std::wstring& text,
-           DWORD style, DWORD ex_style, const PixelRect& r, int id,
-           HFONT font) {
-  HWND child = CreateWindowExW(
-      ex_style, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-      r.Left, r.Top, r.Width, r.Height, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-  return child;
-}
-
-std::wstring MemoText() {
-  std::string text;
-  for (const char* line : MemoLines()) text.append(line).append("\r\n");
-  return SjisToWide(text);
-}
-
-void MakeControls(HWND window, HFONT font, HFONT small_font) {
-  int id = 100;
-  for (const ControlPlace& control : ControlPlaces()) {
-    const ChildKind kind = KindFor(control.Id);
-    PixelRect place = control.Place;
-    place.Height += kind.ExtraHeight;
-    const bool ok = control.Id == ControlId::Button1;
-    std::wstring text = KindOf(control.Id) == ControlKind::Memo ? MemoText()
-                        : ok ? SjisToWide(kButton1Caption)
-                             : L"";
-    Child(window, kind.WindowClass, text, kind.Style, kind.ExStyle, place,
-          ok ? IDOK : id++, font);
-    if (KindOf(control.Id) != ControlKind::Radio) continue;
-    const int width = (place.Width - 10) / kRadioItems;
-    for (int item = 0; item < kRadioItems; ++item)
-      Child(window, L"BUTTON", L"", BS_AUTORADIOBUTTON, 0,
-            {place.Left + 8 + item * width, place.Top + 14, width,
-             place.Height - 19},
-            id++, font);
-  }
-  for (const LabelPlace& label : LabelPlaces())
-    Child(window, L"STATIC", SjisToWide(label.Text), SS_LEFT, 0,
-          {label.Left, label.Top, 60, label.FontHeight + 2}, id++,
-          label.FontHeight == kFontHeight ? font : small_font);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  using namespace halvane;
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = WindowProc;
   window_class.hInstance = instance;
@@ -124,11 +43,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                                 frame.bottom - frame.top, nullptr, nullptr,
                                 instance, nullptr);
   if (!window) return 1;
-  const std::wstring face = DialogFontFace();
-  MakeControls(window, MakeDialogFont(face, kFontHeight),
-               MakeDialogFont(face, 11));
+  TForm1 form;  // captions, items and limits as the form resource has them
+  DialogGdi gdi;
+  DialogControls controls;
+  if (!CreateDialogControls(window, form, gdi, controls)) return 1;
   ShowWindow(window, show);
-  SetFocus(GetDlgItem(window, IDOK));
+  SetFocus(controls.Window(ControlId::Button1));
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

@@ -1,11 +1,12 @@
 #!/bin/bash
 # Start-up of Halvane.exe against the least program that shows a titled window
-# with one button (bench/bare_window.cpp), all stripped x86-64 Release builds
-# made with the same toolchain. A second yardstick (bench/same_controls.cpp)
-# shows the dialog's controls and labels and does nothing else: it tells the
-# price of the standard controls from that of Halvane's own work. Under Wine in Xvfb with one warm wineserver,
-# the two are started alternately; each start is timed from the launch to its
-# window being mapped, with the same polling for both. For Halvane, the time
+# with one button (bench/bare_window.cpp), and against a window with the
+# dialog's controls made by the dialog's own code and nothing else
+# (bench/same_controls.cpp), which tells the price of the standard controls
+# from that of Halvane's own work. All three are stripped x86-64 Release
+# builds made with the same toolchain. Under Wine in Xvfb with one warm
+# wineserver, they are started in turn; each start is timed from the launch to
+# its window being mapped, with the same polling for all. For Halvane, the time
 # from pressing Enter on the dialog to the end of the process is timed too,
 # and its output is checked against halvane-run's. Notepad stays open all the
 # while, as the host program would: without it Wine would start its desktop
@@ -16,7 +17,7 @@
 # the window being mapped) is given too.
 #
 # Usage: bash bench/startup.sh [STARTS]   (STARTS of each, default 12)
-# STARTUP_EXE=path measures another Halvane.exe against the same yardstick.
+# STARTUP_EXE=path measures another Halvane.exe against the same yardsticks.
 # The last line: startup: <ms> ms, bare <ms> ms, ratio <x>, ok-to-exit <ms> ms,
 # exe <KiB> KiB (medians; exe is the stripped size of the measured program).
 set -uo pipefail
