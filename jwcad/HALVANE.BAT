@@ -1,4 +1,4 @@
-REM 水平寸法線　寸法値の位置を指定して作図（Halvane Ver.1.1.0）
+REM 水平寸法線　寸法値の位置を指定して作図（Halvane Ver.1.2.0）
 @echo off
 goto RUN
 REM #jww

@@ -47,5 +47,39 @@ TEST(BatchDirectives, ReadsPointNumbersSuffixesAndPrompts) {
   EXPECT_EQ(b.Memo, "");
 }
 
+TEST(BatchDirectives, TakesTheProgramAndItsSwitchesFromTheFirstExeLine) {
+  struct Case {
+    const char* batch;
+    const char* program;
+    std::vector<std::string> arguments;
+  } cases[] = {
+      {"REM m\r\n:RUN\r\n\"%~dp0Halvane.exe\"\r\n", "%~dp0Halvane.exe", {}},
+      {"REM m\r\n\"%~dp0Halvane.exe\" /vertical\r\n",
+       "%~dp0Halvane.exe",
+       {"/vertical"}},
+      {"REM run x.exe\nREM #1 a.exe\n@echo off\n  @C:\\\"\x8a\x4f "
+       "\x95\x94\"\\H.EXE "
+       "  /aligned\t/b\nother.exe /c\n",
+       "C:\\\x8a\x4f \x95\x94\\H.EXE",
+       {"/aligned", "/b"}},
+      {"REM m\ngoto RUN\n:RUN\necho Halvane\n", "", {}},
+  };
+  for (const Case& c : cases) {
+    BatchDirectives b = ReadBatchDirectives(c.batch);
+    EXPECT_EQ(b.Program, c.program) << c.batch;
+    EXPECT_EQ(b.ProgramArguments, c.arguments) << c.batch;
+  }
+}
+
+TEST(BatchDirectives, TheRunnerTakesEachSlashSwitchWithTwoDashes) {
+  EXPECT_EQ(RunnerSwitches({}), std::vector<std::string>{});
+  EXPECT_EQ(RunnerSwitches({"/vertical"}),
+            std::vector<std::string>{"--vertical"});
+  EXPECT_EQ(RunnerSwitches({"/aligned", "/x"}),
+            (std::vector<std::string>{"--aligned", "--x"}));
+  EXPECT_EQ(RunnerSwitches({"/vertical", "C:\\dir"}), std::nullopt);
+  EXPECT_EQ(RunnerSwitches({"/"}), std::nullopt);
+}
+
 }  // namespace
 }  // namespace halvane

@@ -1,4 +1,5 @@
-// The batch file shipped for Jw_cad's external-command menu.
+// The batch files shipped for Jw_cad's external-command menu, one for each
+// direction of the dimension.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -13,12 +14,39 @@
 namespace halvane {
 namespace {
 
-std::string ReadBatchFile() {
-  std::ifstream in(HALVANE_SOURCE_DIR "/jwcad/HALVANE.BAT", std::ios::binary);
+struct ShippedBatch {
+  const char* File;
+  const char* Memo;  // UTF-8, before the version
+  std::vector<std::string> Switches;
+};
+
+const ShippedBatch kShipped[] = {
+    {"HALVANE.BAT", "水平寸法線　寸法値の位置を指定して作図", {}},
+    {"HALVANE_V.BAT", "垂直寸法線　寸法値の位置を指定して作図", {"/vertical"}},
+    {"HALVANE_P.BAT",
+     "平行寸法線（2点に平行）　寸法値の位置を指定して作図",
+     {"/aligned"}},
+};
+
+std::string ReadShipped(const char* file) {
+  std::ifstream in(std::string(HALVANE_SOURCE_DIR "/jwcad/") + file,
+                   std::ios::binary);
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
 }
+
+class BatchFile : public ::testing::TestWithParam<ShippedBatch> {
+ protected:
+  std::string ReadBatchFile() const { return ReadShipped(GetParam().File); }
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Directions, BatchFile, ::testing::ValuesIn(kShipped),
+    [](const ::testing::TestParamInfo<ShippedBatch>& info) {
+      std::string name = info.param.File;
+      return name.substr(0, name.find('.'));
+    });
 
 std::vector<std::string> CrLfLines(const std::string& bytes) {
   std::vector<std::string> lines;
@@ -46,7 +74,7 @@ bool ValidCp932(const std::string& bytes) {
   return true;
 }
 
-TEST(BatchFile, IsShiftJisWithCrLfOnly) {
+TEST_P(BatchFile, IsShiftJisWithCrLfOnly) {
   std::string bytes = ReadBatchFile();
   ASSERT_FALSE(bytes.empty());
   EXPECT_TRUE(ValidCp932(bytes));
@@ -65,17 +93,19 @@ TEST(BatchFile, IsShiftJisWithCrLfOnly) {
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
 }
 
-TEST(BatchFile, FirstLineIsAJapaneseMemo) {
+TEST_P(BatchFile, FirstLineIsAJapaneseMemo) {
   std::vector<std::string> lines = CrLfLines(ReadBatchFile());
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0].substr(0, 4), "REM ");
   EXPECT_EQ(lines[0].find('#'), std::string::npos);
-  bool has_japanese = false;
-  for (char c : lines[0]) has_japanese |= IsLeadByte(c);
-  EXPECT_TRUE(has_japanese);
+  // The version follows, as check_package_texts.py checks.
+  EXPECT_EQ(SjisToUtf8(lines[0]).rfind(
+                std::string("REM ") + GetParam().Memo + "（Halvane Ver.", 0),
+            0u)
+      << SjisToUtf8(lines[0]);
 }
 
-TEST(BatchFile, EveryDirectiveStandsWithinTenBytes) {
+TEST_P(BatchFile, EveryDirectiveStandsWithinTenBytes) {
   for (const std::string& line : CrLfLines(ReadBatchFile())) {
     std::size_t hash = line.find('#');
     if (hash != std::string::npos) {
@@ -85,7 +115,7 @@ TEST(BatchFile, EveryDirectiveStandsWithinTenBytes) {
   }
 }
 
-TEST(BatchFile, AsksForExactlyTheFourPointsTheProgramReads) {
+TEST_P(BatchFile, AsksForExactlyTheFourPointsTheProgramReads) {
   BatchDirectives b = ReadBatchDirectives(ReadBatchFile());
   EXPECT_TRUE(b.WindowsFormat);
   EXPECT_TRUE(b.ChangeFolder);
@@ -104,8 +134,9 @@ TEST(BatchFile, AsksForExactlyTheFourPointsTheProgramReads) {
 }
 
 // The program line runs after the REM block has been jumped over, starts the
-// program beside the batch file and waits for it (no plain "start").
-TEST(BatchFile, JumpsOverTheDirectivesAndRunsTheProgramDirectly) {
+// program beside the batch file with the direction's switch and waits for it
+// (no plain "start").
+TEST_P(BatchFile, JumpsOverTheDirectivesAndRunsTheProgramDirectly) {
   std::vector<std::string> lines = CrLfLines(ReadBatchFile());
   std::size_t jump = 0, label = 0, program = 0, last_rem = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -119,9 +150,31 @@ TEST(BatchFile, JumpsOverTheDirectivesAndRunsTheProgramDirectly) {
   EXPECT_GT(jump, 0u);
   EXPECT_GT(label, last_rem);
   EXPECT_GT(program, label);
-  EXPECT_EQ(lines[program], "\"%~dp0Halvane.exe\"");
+  std::string call = "\"%~dp0Halvane.exe\"";
+  for (const std::string& s : GetParam().Switches) call += " " + s;
+  EXPECT_EQ(lines[program], call);
+  BatchDirectives b = ReadBatchDirectives(ReadBatchFile());
+  EXPECT_EQ(b.Program, "%~dp0Halvane.exe");
+  EXPECT_EQ(b.ProgramArguments, GetParam().Switches);
   for (const std::string& l : lines)
     EXPECT_EQ(l.find("start"), std::string::npos) << l;
+}
+
+// Apart from the memo and the switch, the same lines as HALVANE.BAT.
+TEST(BatchFiles, DifferOnlyInTheMemoAndTheSwitch) {
+  std::vector<std::string> horizontal = CrLfLines(ReadShipped("HALVANE.BAT"));
+  ASSERT_FALSE(horizontal.empty());
+  for (const ShippedBatch& shipped : kShipped) {
+    std::vector<std::string> lines = CrLfLines(ReadShipped(shipped.File));
+    ASSERT_EQ(lines.size(), horizontal.size()) << shipped.File;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      std::string expected = horizontal[i];
+      if (expected.find("Halvane.exe") != std::string::npos) {
+        for (const std::string& s : shipped.Switches) expected += " " + s;
+      }
+      EXPECT_EQ(lines[i], expected) << shipped.File << " line " << i + 1;
+    }
+  }
 }
 
 }  // namespace

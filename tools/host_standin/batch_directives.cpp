@@ -50,6 +50,46 @@ bool ReadPointRequest(std::string_view body, PointRequest& request) {
   return true;
 }
 
+// Splits a command line into words; double quotes group and are dropped.
+std::vector<std::string> CommandWords(std::string_view line) {
+  std::vector<std::string> words;
+  std::string word;
+  bool quoted = false, in_word = false;
+  for (char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      in_word = true;
+    } else if (!quoted && (c == ' ' || c == '\t')) {
+      if (in_word) words.push_back(word);
+      word.clear();
+      in_word = false;
+    } else {
+      word += c;
+      in_word = true;
+    }
+  }
+  if (in_word) words.push_back(word);
+  return words;
+}
+
+bool EndsWithExe(std::string_view word) {
+  if (word.size() <= 4) return false;
+  std::string tail(word.substr(word.size() - 4));
+  for (char& c : tail)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return tail == ".exe";
+}
+
+// A REM line never qualifies: its first word is REM.
+void ReadProgramLine(std::string_view line, BatchDirectives& out) {
+  line = TrimSpaces(line);
+  if (!line.empty() && line.front() == '@') line.remove_prefix(1);
+  std::vector<std::string> words = CommandWords(line);
+  if (words.empty() || !EndsWithExe(words[0])) return;
+  out.Program = words[0];
+  out.ProgramArguments.assign(words.begin() + 1, words.end());
+}
+
 }  // namespace
 
 BatchDirectives ReadBatchDirectives(std::string_view batch_file) {
@@ -70,6 +110,7 @@ BatchDirectives ReadBatchDirectives(std::string_view batch_file) {
       }
       out.Memo = std::string(memo);
     }
+    if (out.Program.empty()) ReadProgramLine(line, out);
     if (out.Ended) continue;
     std::size_t hash = DirectiveStart(line);
     if (hash == std::string_view::npos) continue;
@@ -94,6 +135,16 @@ BatchDirectives ReadBatchDirectives(std::string_view batch_file) {
     }
   }
   return out;
+}
+
+std::optional<std::vector<std::string>> RunnerSwitches(
+    const std::vector<std::string>& program_arguments) {
+  std::vector<std::string> switches;
+  for (const std::string& a : program_arguments) {
+    if (a.size() < 2 || a[0] != '/') return std::nullopt;
+    switches.push_back("--" + a.substr(1));
+  }
+  return switches;
 }
 
 }  // namespace halvane

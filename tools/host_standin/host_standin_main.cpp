@@ -34,10 +34,13 @@ constexpr char kUsage[] =
     "         (--headless RUNNER [--cancel] | --windows HALVANE.EXE\n"
     "          [--launcher PROG] [--direct])\n"
     "         [--svg FILE] [--png FILE] SCENARIO\n"
-    "  --headless  run RUNNER [--cancel] PROGRAM-FOLDER (halvane-run)\n"
+    "  --headless  run RUNNER [--cancel] [--SWITCH...] PROGRAM-FOLDER\n"
+    "              (halvane-run), with --name for each /name that the batch\n"
+    "              file passes to the program\n"
     "  --windows   copy the program beside the batch file and run the batch\n"
     "              file with cmd /c, as Jw_cad does (--direct: the program\n"
-    "              itself); --launcher runs Windows programs (e.g. Wine)\n"
+    "              itself, with the batch file's switches); --launcher runs\n"
+    "              Windows programs (e.g. Wine)\n"
     "exit: 0 drawn, 3 not executed (JWC_TEMP.TXT still starts with hq),\n"
     "      1 bad arguments or scenario, 2 could not prepare or run\n";
 
@@ -117,6 +120,7 @@ void CheckBatch(const BatchDirectives& b) {
         "file's");
   if (!b.NoRange) Warn("no #h0: Jw_cad would ask for a range first");
   for (const std::string& u : b.Unknown) Warn("unknown directive #" + u);
+  if (b.Program.empty()) Warn("no line of the batch file starts an .exe");
 }
 
 // Blank lines start a run of connected points at the host.
@@ -197,13 +201,23 @@ int Run(const Options& o) {
   std::vector<fs::path> command;
   fs::path working = batch.ChangeFolder ? program_folder : host_folder;
   if (!o.Headless.empty()) {
+    std::optional<std::vector<std::string>> switches =
+        RunnerSwitches(batch.ProgramArguments);
+    if (!switches) {
+      std::cerr << "the batch file passes the program something other than "
+                   "/switches\n";
+      return kExitUsage;
+    }
     command.push_back(o.Headless);
     if (o.Cancel) command.push_back("--cancel");
+    command.insert(command.end(), switches->begin(), switches->end());
     command.push_back(program_folder);
   } else {
     if (!o.Launcher.empty()) command.push_back(o.Launcher);
     if (o.Direct) {
       command.push_back(program_folder / "Halvane.exe");
+      command.insert(command.end(), batch.ProgramArguments.begin(),
+                     batch.ProgramArguments.end());
     } else {
       command.insert(command.end(), {"cmd", "/c"});
       command.push_back(
