@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Packs the release zip from the two built programs.
+"""Packs the release zip from the two built programs and the batch files.
 
 usage: make_release_zip.py SOURCE_DIR VERSION X64_EXE X86_EXE ZIP
 
@@ -14,6 +14,9 @@ import tempfile
 import time
 import zipfile
 
+# Horizontal, vertical and aligned dimensions: one batch file each, all
+# starting the same Halvane.exe.
+BATCH_FILES = ("HALVANE.BAT", "HALVANE_V.BAT", "HALVANE_P.BAT")
 STRIP = {"x64": "x86_64-w64-mingw32-strip", "x86": "i686-w64-mingw32-strip"}
 
 
@@ -45,14 +48,13 @@ def main():
         with open(os.path.join(source, *path), "rb") as f:
             return f.read()
 
-    batch = read("jwcad", "HALVANE.BAT")
     # Read first, so users find the usage text and the licence at the top.
     members = [("使い方.txt", read("jwcad", "使い方.txt")),
-               ("LICENSE.txt", crlf(read("LICENSE"))),
-               ("x86/HALVANE.BAT", batch),
-               ("x86/Halvane.exe", stripped("x86", x86, epoch)),
-               ("x64/HALVANE.BAT", batch),
-               ("x64/Halvane.exe", stripped("x64", x64, epoch))]
+               ("LICENSE.txt", crlf(read("LICENSE")))]
+    for arch, exe in (("x86", x86), ("x64", x64)):
+        members += [(f"{arch}/{batch}", read("jwcad", batch))
+                    for batch in BATCH_FILES]
+        members.append((f"{arch}/Halvane.exe", stripped(arch, exe, epoch)))
     date = time.gmtime(epoch)[:6]
     partial = target + ".part"
     # Python's zipfile marks non-ASCII names as UTF-8 (general purpose bit

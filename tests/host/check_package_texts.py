@@ -5,7 +5,8 @@ usage: check_package_texts.py SOURCE_DIR VERSION [Halvane.exe ...]
 
 jwcad/使い方.txt: Shift-JIS with CR LF, the sections readers of Jw_cad
 freeware look for, the title and the newest history entry showing VERSION.
-The memo line of jwcad/HALVANE.BAT (what Jw_cad lists) showing VERSION.
+The memo line of each batch file in jwcad/ (what Jw_cad lists) showing
+VERSION.
 LICENSE. For each program given: its version resource (fixed and string
 file versions, copyright) and a PE header without a link time, so that the
 same commit builds the same bytes.
@@ -15,6 +16,7 @@ import re
 import struct
 import sys
 
+BATCH_FILES = ("HALVANE.BAT", "HALVANE_V.BAT", "HALVANE_P.BAT")
 COPYRIGHT = "Copyright (c) 2026 Halvane contributors"
 USAGE_SECTIONS = ("概要", "入っているもの", "動作環境", "インストール", "使い方",
                   "設定の保存", "アンインストール", "困ったとき",
@@ -22,7 +24,9 @@ USAGE_SECTIONS = ("概要", "入っているもの", "動作環境", "インス�
 # What each section must tell, as a user would search for it.
 USAGE_TOPICS = {
     "動作環境": ("Windows", "Jw_cad", "#jww", "Wine", "Windows そのもの"),
+    "入っているもの": BATCH_FILES,
     "インストール": ("x86", "x64", "同じフォルダ"),
+    "使い方": BATCH_FILES + ("水平", "垂直", "平行"),
     "設定の保存": ("t517.dat", "ＯＫ", "キャンセル", "読み取り専用"),
     "アンインストール": ("削除", "レジストリ"),
     "困ったとき": ("未実行", "#cd", "画面が出てこない", "寸法値の文字種",
@@ -149,9 +153,10 @@ def main():
         return text
 
     shown = re.compile(r"Ver\.(\d+(?:\.\d+)*)")
-    memo = read_sjis("HALVANE.BAT").split("\r\n")[0]
-    check(shown.findall(memo) == [version],
-          f"batch memo line shows Ver.{version}: {memo}")
+    for batch in BATCH_FILES:
+        memo = read_sjis(batch).split("\r\n")[0]
+        check(shown.findall(memo) == [version],
+              f"{batch} memo line shows Ver.{version}: {memo}")
     usage = read_sjis("使い方.txt")
     title = usage.split("\r\n")[0]
     check(shown.findall(title) == [version],

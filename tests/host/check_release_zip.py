@@ -12,6 +12,46 @@ import time
 import zipfile
 
 PE_MACHINE = {"x64": 0x8664, "x86": 0x014C}
+# Each batch file: the memo Jw_cad lists (before the version) and the switch
+# it passes to Halvane.exe.
+BATCH_FILES = {
+    "HALVANE.BAT": ("水平寸法線　寸法値の位置を指定して作図", ""),
+    "HALVANE_V.BAT": ("垂直寸法線　寸法値の位置を指定して作図", " /vertical"),
+    "HALVANE_P.BAT": ("平行寸法線（2点に平行）　寸法値の位置を指定して作図",
+                      " /aligned"),
+}
+DIRECTIVES = ["#jww", "#cd", "#h0", "#1 測定点の始点", "#2 測定点の終点",
+              "#3 寸法線の位置", "#4 寸法値の位置", "#e"]
+
+
+def batch_problems(data, memo, switch, version):
+    """What is wrong with a batch file as Jw_cad reads it, or []."""
+    try:
+        text = data.decode("cp932")
+    except UnicodeDecodeError as e:
+        return [f"not Shift-JIS ({e})"]
+    problems = []
+    if b"\n" in data.replace(b"\r\n", b"") or not data.endswith(b"\r\n"):
+        problems.append("not CR LF throughout")
+    lines = text.split("\r\n")[:-1]
+    wanted = f"REM {memo}（Halvane Ver.{version}）"
+    if not lines or lines[0] != wanted:
+        problems.append(f"memo {lines[:1]} is not {wanted!r}")
+    directives = []
+    for line in lines:
+        hash_at = line.find("#")
+        if hash_at < 0:
+            continue
+        # Jw_cad counts bytes, not characters.
+        if len(line[:hash_at].encode("cp932")) >= 10:
+            problems.append(f"'#' beyond the first 10 bytes: {line!r}")
+        directives.append(line[hash_at:])
+    if directives != DIRECTIVES:
+        problems.append(f"directives {directives}")
+    call = '"%~dp0Halvane.exe"' + switch
+    if call not in lines or lines.index(call) < lines.index(":RUN"):
+        problems.append(f"no {call} after :RUN")
+    return problems
 
 
 def pe_machine_and_time(data):
@@ -40,8 +80,11 @@ def main():
         print("SKIPPED: no", path, "(run tools/release.sh)")
         return 77
     name = os.path.basename(path)[:-len(".zip")]
-    with open(os.path.join(source, "jwcad", "HALVANE.BAT"), "rb") as f:
-        bat = f.read()
+    version = name[len("Halvane-"):]
+    batches = {}
+    for batch in BATCH_FILES:
+        with open(os.path.join(source, "jwcad", batch), "rb") as f:
+            batches[batch] = f.read()
     with open(os.path.join(source, "jwcad", "使い方.txt"), "rb") as f:
         usage = f.read()
     with open(os.path.join(source, "LICENSE"), "rb") as f:
@@ -56,10 +99,11 @@ def main():
     with zipfile.ZipFile(path) as z:
         check(z.testzip() is None, "every member reads back intact")
         infos = {i.filename: i for i in z.infolist() if not i.is_dir()}
-        expected = {f"{name}/使い方.txt", f"{name}/LICENSE.txt",
-                    f"{name}/x64/HALVANE.BAT", f"{name}/x64/Halvane.exe",
-                    f"{name}/x86/HALVANE.BAT", f"{name}/x86/Halvane.exe"}
-        check(set(infos) == expected, "exactly the six files: " +
+        expected = {f"{name}/使い方.txt", f"{name}/LICENSE.txt"}
+        for arch in PE_MACHINE:
+            expected |= {f"{name}/{arch}/{f}"
+                         for f in (*BATCH_FILES, "Halvane.exe")}
+        check(set(infos) == expected, "exactly the ten files: " +
               ", ".join(sorted(infos)))
         if set(infos) != expected:
             return 1
@@ -74,7 +118,7 @@ def main():
               "usage text as in jwcad/ (Shift-JIS, CR LF)")
         usage_text = usage.decode("cp932")
         check("\n" not in usage_text.replace("\r\n", ""), "usage: CR LF only")
-        for word in ("t517.dat", "未実行", "HALVANE.BAT", "外部変形"):
+        for word in ("t517.dat", "未実行", "外部変形", *BATCH_FILES):
             check(word in usage_text, "usage text mentions " + word)
         check(z.read(f"{name}/LICENSE.txt") ==
               license_text.replace(b"\n", b"\r\n"), "LICENSE with CR LF")
@@ -87,8 +131,13 @@ def main():
                   "every entry is dated %04d-%02d-%02d %02d:%02d:%02d UTC, "
                   "when its commit was made" % date)
         for arch, machine in PE_MACHINE.items():
-            check(z.read(f"{name}/{arch}/HALVANE.BAT") == bat,
-                  f"{arch}: the batch file as in jwcad/")
+            for batch, (memo, switch) in BATCH_FILES.items():
+                data = z.read(f"{name}/{arch}/{batch}")
+                check(data == batches[batch], f"{arch}/{batch} as in jwcad/")
+                problems = batch_problems(data, memo, switch, version)
+                check(not problems, f"{arch}/{batch}: Shift-JIS, CR LF, "
+                      f"memo, directives, Halvane.exe{switch}" +
+                      "".join(f"\n       {p}" for p in problems))
             exe = z.read(f"{name}/{arch}/Halvane.exe")
             exe_machine, link_time = pe_machine_and_time(exe)
             check(exe_machine == machine,
