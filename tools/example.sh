@@ -1,8 +1,9 @@
 #!/bin/bash
-# Runs the bundled example the way Jw_cad would and draws the result:
-# build/example/example.svg and example.png. With a display (DISPLAY set) the
-# real dialog opens under Wine: press ＯＫ(Y) or Enter. Without one the
-# headless runner presses OK.
+# Runs the bundled examples the way Jw_cad would, one for each batch file
+# (horizontal, vertical, aligned), and draws the results:
+# build/example/<direction>.svg and .png, and all three in example.png. With
+# a display (DISPLAY set) the real dialog opens under Wine, once for each:
+# press ＯＫ(Y) or Enter. Without one the headless runner presses OK.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -29,14 +30,30 @@ if [ -n "${DISPLAY:-}" ]; then
        --launcher "$ROOT/tools/wine-run.sh")
 fi
 
-set +e
-build/native/tools/halvane-host --bat jwcad/HALVANE.BAT --work "$OUT/run" \
-  "${run[@]}" --svg "$OUT/example.svg" --png "$OUT/example.png" \
-  examples/dimension.scenario
-rc=$?
-set -e
-[ $rc = 0 ] || [ $rc = 3 ] || exit $rc
+# direction, batch file, scenario
+examples=("horizontal HALVANE.BAT dimension.scenario"
+          "vertical HALVANE_V.BAT vertical.scenario"
+          "aligned HALVANE_P.BAT aligned.scenario")
+pictures=()
+for example in "${examples[@]}"; do
+  read -r direction bat scenario <<<"$example"
+  set +e
+  build/native/tools/halvane-host --bat "jwcad/$bat" --work "$OUT/$direction" \
+    "${run[@]}" --svg "$OUT/$direction.svg" --png "$OUT/$direction.png" \
+    "examples/$scenario"
+  rc=$?
+  set -e
+  [ $rc = 0 ] || [ $rc = 3 ] || exit $rc
+  pictures+=("$OUT/$direction.png")
+  echo "$direction: $OUT/$direction.png, JWC_TEMP.TXT: $OUT/$direction/prog/JWC_TEMP.TXT"
+done
+
+CONVERT=
+for c in /usr/bin/convert-im6.q16 /usr/bin/convert; do
+  if [ -x "$c" ]; then CONVERT=$c; break; fi
+done
+[ -n "$CONVERT" ] || { echo "no ImageMagick convert: three pictures only"; exit 0; }
+"$CONVERT" "${pictures[@]}" -background white -gravity center -append \
+  "$OUT/example.png"
 echo
-echo "picture:       $OUT/example.png"
-echo "               $OUT/example.svg"
-echo "JWC_TEMP.TXT:  $OUT/run/prog/JWC_TEMP.TXT"
+echo "all three:     $OUT/example.png"

@@ -1,8 +1,11 @@
 #!/bin/bash
-# Runs the bundled example through the host stand-in.
-#   standin_test.sh headless HOST RUNNER   halvane-run, OK and Cancel
+# Runs the bundled examples through the host stand-in, one for each batch
+# file (horizontal, vertical, aligned).
+#   standin_test.sh headless HOST RUNNER   halvane-run, OK and Cancel; each
+#                                           batch file's switch reaches it
 #   standin_test.sh dialog HOST EXE        the real dialog under Wine and Xvfb,
-#                                           OK pressed with Enter; the picture
+#                                           started by each batch file, OK
+#                                           pressed with Enter; the picture
 #                                           must equal the headless one
 # Exit 77 means skipped (nothing to run the dialog with).
 set -uo pipefail
@@ -13,6 +16,10 @@ trap 'rm -rf "$WORK"' EXIT
 BAT=$ROOT/jwcad/HALVANE.BAT
 EXAMPLE=$ROOT/examples/dimension.scenario
 GOLDEN=$ROOT/tests/host/golden
+# batch file, the switch halvane-run gets for it, scenario
+DIRECTIONS=("HALVANE.BAT - dimension.scenario"
+            "HALVANE_V.BAT --vertical vertical.scenario"
+            "HALVANE_P.BAT --aligned aligned.scenario")
 failures=0
 check() {  # description, then a command that must succeed
   local what=$1; shift
@@ -64,6 +71,52 @@ headless() {
 
   host "$WORK/bad" --headless "$PROGRAM" "$ROOT/jwcad/HALVANE.BAT"
   check "a file that is no scenario is refused (exit 1)" test $rc = 1
+
+  local direction bat switch scenario
+  for direction in "${DIRECTIONS[@]}"; do
+    read -r bat switch scenario <<<"$direction"
+    switched "$bat" "$switch" "$ROOT/examples/$scenario"
+  done
+
+  # A switch the program does not know: halvane-run refuses it (exit 2) and
+  # leaves JWC_TEMP.TXT alone, which the host reports as 未実行.
+  mkdir -p "$WORK/odd"
+  sed 's#Halvane.exe"#Halvane.exe" /sideways#' "$BAT" >"$WORK/odd/HALVANE.BAT"
+  BAT_OVERRIDE=$WORK/odd/HALVANE.BAT host "$WORK/odd/w" \
+    --headless "$PROGRAM" "$EXAMPLE"
+  check "/sideways reaches halvane-run as --sideways" \
+    grep -q -- "--sideways $WORK/odd/w/prog\$" "$WORK/odd/w.out"
+  check "... which refuses it: 未実行 (exit 3)" test $rc = 3
+  check "... with halvane-run's exit code 2" grep -q 'exit code 2' "$WORK/odd/w.out"
+  sed 's#Halvane.exe"#Halvane.exe" JWC_TEMP.TXT#' "$BAT" >"$WORK/odd/HALVANE.BAT"
+  BAT_OVERRIDE=$WORK/odd/HALVANE.BAT host "$WORK/odd/a" \
+    --headless "$PROGRAM" "$EXAMPLE"
+  check "an argument that is no /switch is refused (exit 1)" test $rc = 1
+}
+
+# switched BAT SWITCH SCENARIO: the stand-in runs halvane-run with the batch
+# file's switch ("-" for none), and writes what halvane-run itself writes for
+# the same folder with that switch.
+switched() {
+  local bat=$1 switch=$2 scenario=$3 name=${1%.BAT}
+  local flags=()
+  [ "$switch" = - ] || flags=("$switch")
+  BAT_OVERRIDE=$ROOT/jwcad/$bat host "$WORK/$name" --headless "$PROGRAM" \
+    --svg "$WORK/$name.svg" "$scenario"
+  check "$bat: drawn (exit 0)" test $rc = 0
+  check "$bat: halvane-run gets [${flags[*]}] before the folder" \
+    grep -qE "^running [^ ]*halvane-run ${flags[*]:+${flags[*]} }$WORK/$name/prog\$" \
+    "$WORK/$name.out"
+  # The folder as the host leaves it for the program, run by hand.
+  BAT_OVERRIDE=$ROOT/jwcad/$bat host "$WORK/$name-input" --headless true \
+    "$scenario"
+  local input=$WORK/$name-input/prog
+  "$PROGRAM" "${flags[@]}" "$input" >/dev/null 2>&1
+  check "$bat: the same JWC_TEMP.TXT as halvane-run ${flags[*]}" \
+    cmp "$WORK/$name/prog/JWC_TEMP.TXT" "$input/JWC_TEMP.TXT"
+  check "$bat: the picture's caption names the batch file's memo" \
+    grep -q "$(iconv -f CP932 -t UTF-8 "$ROOT/jwcad/$bat" | head -1 |
+      sed 's/^REM \([^　]*\).*/\1/')" "$WORK/$name.svg"
 }
 
 dialog() {
@@ -81,9 +134,22 @@ dialog() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     timeout 300 "$ROOT/tools/wine-run.sh" wineboot -i >/dev/null 2>&1
   fi
-  "$HOST" --bat "$BAT" --work "$WORK/dlg" --windows "$PROGRAM" \
-    --launcher "$ROOT/tools/wine-run.sh" --svg "$WORK/dlg.svg" \
-    "$EXAMPLE" >"$WORK/dlg.out" 2>&1 &
+  local direction bat switch scenario
+  for direction in "${DIRECTIONS[@]}"; do
+    read -r bat switch scenario <<<"$direction"
+    dialog_ok "$bat" "$ROOT/examples/$scenario"
+  done
+  check "HALVANE.BAT: the JWC_TEMP.TXT of the golden file" \
+    cmp "$WORK/dlg-HALVANE/prog/JWC_TEMP.TXT" "$GOLDEN/example_JWC_TEMP.TXT"
+}
+
+# dialog_ok BAT SCENARIO: Jw_cad's way through the batch file (cmd /c) to the
+# dialog, Enter, and the same file and picture as the headless run.
+dialog_ok() {
+  local bat=$1 scenario=$2 name=${1%.BAT}
+  "$HOST" --bat "$ROOT/jwcad/$bat" --work "$WORK/dlg-$name" --windows "$PROGRAM" \
+    --launcher "$ROOT/tools/wine-run.sh" --svg "$WORK/dlg-$name.svg" \
+    "$scenario" >"$WORK/dlg-$name.out" 2>&1 &
   local host_pid=$!
   local window=""
   for _ in $(seq 120); do
@@ -91,19 +157,21 @@ dialog() {
     [ -n "$window" ] && break
     sleep 0.5
   done
-  check "the dialog opens" test -n "$window"
+  check "$bat: the dialog opens" test -n "$window"
   [ -n "$window" ] && sleep 1 && xdotool key --window "$window" Return
   for _ in $(seq 60); do kill -0 $host_pid 2>/dev/null || break; sleep 0.5; done
   kill $host_pid 2>/dev/null
   wait $host_pid
   rc=$?
-  cat "$WORK/dlg.out"
-  check "Enter in the dialog draws the example (exit 0)" test $rc = 0
-  check "the same JWC_TEMP.TXT as the headless run" \
-    cmp "$WORK/dlg/prog/JWC_TEMP.TXT" "$GOLDEN/example_JWC_TEMP.TXT"
+  cat "$WORK/dlg-$name.out"
+  check "$bat: Enter in the dialog draws the example (exit 0)" test $rc = 0
   if [ -n "${HEADLESS_RUNNER:-}" ]; then
-    host "$WORK/ok" --headless "$HEADLESS_RUNNER" --svg "$WORK/ok.svg" "$EXAMPLE"
-    check "the same picture as the headless run" cmp "$WORK/dlg.svg" "$WORK/ok.svg"
+    BAT_OVERRIDE=$ROOT/jwcad/$bat host "$WORK/ok-$name" --headless \
+      "$HEADLESS_RUNNER" --svg "$WORK/ok-$name.svg" "$scenario"
+    check "$bat: the same JWC_TEMP.TXT as the headless run" \
+      cmp "$WORK/dlg-$name/prog/JWC_TEMP.TXT" "$WORK/ok-$name/prog/JWC_TEMP.TXT"
+    check "$bat: the same picture as the headless run" \
+      cmp "$WORK/dlg-$name.svg" "$WORK/ok-$name.svg"
   fi
 }
 
