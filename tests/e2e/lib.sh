@@ -93,13 +93,20 @@ make_folder() {
   printf '%s' "$dir"
 }
 
-# launch DIR: starts the program in DIR under Wine.
+# launch DIR [ARG...]: starts the program in DIR under Wine.
 launch() {
   local dir=$1 exe
   exe=$(cd "$dir" && ls -- *.exe | head -1)
-  (cd / && exec "$WINE_RUN" "$(winpath "$dir")\\$exe") >"$dir.wine.log" 2>&1 &
+  (cd / && exec "$WINE_RUN" "$(winpath "$dir")\\$exe" "${@:2}") >"$dir.wine.log" 2>&1 &
   APP_PID=$!
   xdotool mousemove 1010 750 2>/dev/null # over the desktop, so keys reach Wine
+}
+
+# launch_batch DIR BAT: runs DIR/BAT with cmd /c in DIR, as Jw_cad does.
+launch_batch() {
+  (cd "$1" && exec "$WINE_RUN" cmd /c "$2") >"$1.wine.log" 2>&1 &
+  APP_PID=$!
+  xdotool mousemove 1010 750 2>/dev/null
 }
 
 # wait_window REGEX [SECONDS]: the X window id of a visible window.

@@ -542,6 +542,115 @@ test_i686_cancel_and_ok() {
     same_file "$dir/JWC_TEMP.TXT" "$REFERENCE/JWC_TEMP.TXT"
 }
 
+# --- directions: the three batch files, as Jw_cad runs them -----------------
+
+# oblique_input: the fixture with its second measured point moved up, so that
+# the horizontal, vertical and aligned dimensions all differ; prints its path.
+oblique_input() {
+  local file=$WORK/oblique.JWC_TEMP.TXT
+  sed 's/^hp2 .*/hp2 3125.5 2100\r/' "$FIX/JWC_TEMP.TXT" >"$file"
+  printf '%s' "$file"
+}
+
+# batch_ok ARCH EXE BAT SWITCH: BAT beside EXE in a folder holding the host's
+# files, run with cmd /c and OK pressed with Enter, writes the bytes that
+# halvane-run writes with SWITCH; leaves the folder in BATCH_DIR.
+batch_ok() {
+  local arch=$1 exe=$2 bat=$3 switch=$4 input ref what="$3 ($1)"
+  input=$(oblique_input)
+  BATCH_DIR=$(prepared "batch $arch $bat" "$exe" "$input")
+  cp "$ROOT/jwcad/$bat" "$BATCH_DIR/"
+  ref=$(reference "$arch-$bat" "$input" "$FIX/t517.dat" "$switch")
+  check "$what: halvane-run $switch draws" not_same "$ref/JWC_TEMP.TXT" "$HQ"
+  launch_batch "$BATCH_DIR" "$bat"
+  if ! wait_window '^Halvane$' >/dev/null; then
+    check "$what: the dialog appears" false
+    return
+  fi
+  keys Return
+  check "$what: cmd and the program end" wait_exit
+  check "$what: exit code 0" exit_zero
+  check "$what: JWC_TEMP.TXT as halvane-run $switch writes it" \
+    same_file "$BATCH_DIR/JWC_TEMP.TXT" "$ref/JWC_TEMP.TXT"
+  check "$what: t517.dat as halvane-run writes it" \
+    same_file "$BATCH_DIR/t517.dat" "$ref/t517.dat"
+}
+
+not_same() { ! cmp -s "$1" "$2" || { echo "    $1 equals $2"; false; }; }
+
+batch_files_of() { # ARCH EXE: all three batch files with one program
+  local horizontal vertical aligned
+  batch_ok "$1" "$2" HALVANE.BAT ""
+  horizontal=$BATCH_DIR
+  batch_ok "$1" "$2" HALVANE_V.BAT --vertical
+  vertical=$BATCH_DIR
+  batch_ok "$1" "$2" HALVANE_P.BAT --aligned
+  aligned=$BATCH_DIR
+  check "$1: three different dimensions" not_same \
+    "$horizontal/JWC_TEMP.TXT" "$vertical/JWC_TEMP.TXT"
+  check "$1: ... aligned too" not_same \
+    "$horizontal/JWC_TEMP.TXT" "$aligned/JWC_TEMP.TXT"
+}
+
+test_batch_files() {
+  batch_files_of x64 "$HALVANE"
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    batch_files_of x86 "$HALVANE_X86"
+  else
+    skip_test "test_batch_files (x86)" \
+      "this kernel cannot start Wine's 32-bit loader"
+  fi
+}
+
+# new_window BEFORE: the first visible window that is not in the list BEFORE.
+new_window() {
+  local i w
+  for ((i = 0; i < 300; i++)); do
+    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+      grep -qx "$w" <<<"$1" || { sleep 0.4; printf '%s' "$w"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# A switch the program does not know: a message box, no dialog, and the
+# host's files as they were.
+test_unknown_switch() {
+  local dir before box
+  dir=$(prepared "unknown switch")
+  before=$(xdotool search --onlyvisible --name '.' 2>/dev/null)
+  launch "$dir" /sideways
+  box=$(new_window "$before")
+  check "a message box appears" test -n "$box"
+  [ -n "$box" ] && echo "    its title: $(xdotool getwindowname "$box")"
+  screenshot "$OUT/unknown-switch.png"
+  check "no dialog" no_window '^Halvane$'
+  keys Return
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
+  check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
+  check "no temporary file left" no_temporary_file "$dir"
+}
+
+# The dialog opened by /vertical, for a look at its help text:
+# build/e2e/vertical-dialog.png.
+test_vertical_dialog_screenshot() {
+  local dir
+  dir=$(prepared "vertical dialog" "" "$(oblique_input)")
+  launch "$dir" /vertical
+  DIALOG=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  window_frame "$DIALOG"
+  xdotool mousemove $((WIN_X + 200)) $((WIN_Y + 11)) click 1
+  sleep 0.5
+  screenshot "$OUT/vertical-screen.png"
+  "$CONVERT" "$OUT/vertical-screen.png" \
+    -crop "${WIN_W}x${WIN_H}+${WIN_X}+${WIN_Y}" +repage "$OUT/vertical-dialog.png"
+  keys Escape
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+}
+
 # --- run ----------------------------------------------------------------------
 
 REFERENCE=$(reference ok "$FIX/JWC_TEMP.TXT" "$FIX/t517.dat")
