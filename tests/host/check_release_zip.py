@@ -49,7 +49,8 @@ def batch_problems(data, memo, switch, version):
     if directives != DIRECTIVES:
         problems.append(f"directives {directives}")
     call = '"%~dp0Halvane.exe"' + switch
-    if call not in lines or lines.index(call) < lines.index(":RUN"):
+    if (call not in lines or ":RUN" not in lines or
+            lines.index(call) < lines.index(":RUN")):
         problems.append(f"no {call} after :RUN")
     return problems
 
