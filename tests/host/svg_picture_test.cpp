@@ -144,6 +144,17 @@ TEST(SvgPicture, TextAdvancesByTheTextTypeSize) {
   FreeExchangeData();
 }
 
+// A tall drawing stands in the middle of a picture wide enough for the
+// caption under it.
+TEST(SvgPicture, TallDrawingsAreCentredInARoomyPicture) {
+  Load({"0 0 0 1000"});
+  std::string svg = RenderSvg(&Exchange(), {});
+  // 250 wide at the least (a quarter of the height), 800 pixels high.
+  EXPECT_NE(svg.find("width=\"900\" height=\"988\""), std::string::npos);
+  EXPECT_NE(svg.find("points=\"450,870 450,70\""), std::string::npos) << svg;
+  FreeExchangeData();
+}
+
 TEST(SvgPicture, NotExecutedShowsOnlyThePickedPoints) {
   PictureNotes notes{"t", "未実行", {{1, 0, 0, "a"}, {2, 100, 0, "b"}}};
   std::string svg = RenderSvg(nullptr, notes);

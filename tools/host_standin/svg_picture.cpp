@@ -15,6 +15,7 @@ namespace {
 constexpr double kMaxWidth = 1100;  // drawing area, pixels
 constexpr double kMaxHeight = 800;
 constexpr double kPad = 70;
+constexpr double kMinWidth = 900;  // room for the caption under tall drawings
 constexpr double kCaption = 48;
 constexpr char kFonts[] =
     "IPAGothic, 'IPA Gothic', 'MS Gothic', 'Noto Sans CJK JP', monospace";
@@ -246,17 +247,18 @@ class Canvas {
     k_ = std::min(kMaxWidth / w, kMaxHeight / h);
     min_x_ = b.MinX;
     max_y_ = b.MaxY;
-    width_ = w * k_ + 2 * kPad;
+    left_ = std::max(kPad, (kMinWidth - w * k_) / 2);
+    width_ = w * k_ + 2 * left_;
     height_ = h * k_ + 2 * kPad + kCaption;
   }
-  double X(double x) const { return kPad + (x - min_x_) * k_; }
+  double X(double x) const { return left_ + (x - min_x_) * k_; }
   double Y(double y) const { return kPad + (max_y_ - y) * k_; }
   double K() const { return k_; }
   double Width() const { return width_; }
   double Height() const { return height_; }
 
  private:
-  double k_, min_x_, max_y_, width_, height_;
+  double k_, min_x_, max_y_, left_, width_, height_;
 };
 
 void WriteStroke(std::string& out, const Canvas& c, const Stroke& s) {
