@@ -562,6 +562,8 @@ batch_ok() {
   cp "$ROOT/jwcad/$bat" "$BATCH_DIR/"
   ref=$(reference "$arch-$bat" "$input" "$FIX/t517.dat" "$switch")
   check "$what: halvane-run $switch draws" not_same "$ref/JWC_TEMP.TXT" "$HQ"
+  check "$what: ... and writes JWC_TEMP.TXT back" \
+    not_same "$ref/JWC_TEMP.TXT" "$input"
   launch_batch "$BATCH_DIR" "$bat"
   if ! wait_window '^Halvane$' >/dev/null; then
     check "$what: the dialog appears" false
@@ -602,12 +604,18 @@ test_batch_files() {
   fi
 }
 
-# new_window BEFORE: the first visible window that is not in the list BEFORE.
+# new_window BEFORE: the first visible window that is not in the list BEFORE
+# and neither the dialog nor the application's window.
 new_window() {
   local i w
   for ((i = 0; i < 300; i++)); do
     for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-      grep -qx "$w" <<<"$1" || { sleep 0.4; printf '%s' "$w"; return 0; }
+      grep -qx "$w" <<<"$1" && continue
+      grep -qxE 'Halvane|t482_Halvane' <<<"$(xdotool getwindowname "$w")" &&
+        continue
+      sleep 0.4
+      printf '%s' "$w"
+      return 0
     done
     sleep 0.1
   done
