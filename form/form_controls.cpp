@@ -114,42 +114,78 @@ constexpr const char* kHelpLines[] = {
 constexpr ControlRow List(C id, const char* name, ListControl F::*field,
                           int line, Items items, int selected,
                           PixelRect place) {
-  return {id, name,  ControlKind::List, field, line,
-          "", items, selected,          0,     true,
-          {}, place};
+  return {.Id = id,
+          .Name = name,
+          .Kind = ControlKind::List,
+          .Field = field,
+          .SettingsLine = line,
+          .Items = items,
+          .Initial = selected,
+          .ImeOff = true,
+          .Place = place};
 }
 constexpr ControlRow Edit(C id, const char* name, EditControl F::*field,
                           int line, const char* text, int max_length,
                           bool ime_off, Limits accepts, PixelRect place) {
-  return {id, name, ControlKind::Edit, field,   line,    text,
-          {}, -1,   max_length,        ime_off, accepts, place};
+  return {.Id = id,
+          .Name = name,
+          .Kind = ControlKind::Edit,
+          .Field = field,
+          .SettingsLine = line,
+          .Text = text,
+          .MaxLength = max_length,
+          .ImeOff = ime_off,
+          .Accepts = accepts,
+          .Place = place};
 }
 constexpr ControlRow Radio(C id, const char* name, RadioControl F::*field,
                            int line, const char* caption, Items items,
                            int selected, PixelRect place) {
-  return {id,      name,  ControlKind::Radio, field, line,
-          caption, items, selected,           0,     false,
-          {},      place};
+  return {.Id = id,
+          .Name = name,
+          .Kind = ControlKind::Radio,
+          .Field = field,
+          .SettingsLine = line,
+          .Text = caption,
+          .Items = items,
+          .Initial = selected,
+          .Place = place};
 }
 constexpr ControlRow Check(C id, const char* name, CheckControl F::*field,
                            int line, const char* caption, PixelRect place) {
-  return {id, name, ControlKind::Check, field, line, caption, {}, 0, 0, false,
-          {}, place};
+  return {.Id = id,
+          .Name = name,
+          .Kind = ControlKind::Check,
+          .Field = field,
+          .SettingsLine = line,
+          .Text = caption,
+          .Initial = 0,
+          .Place = place};
 }
 constexpr ControlRow Button(C id, const char* name, const char* caption,
                             PixelRect place) {
-  return {id, name, ControlKind::Button, {}, 0, caption, {}, -1, 0, false,
-          {}, place};
+  return {.Id = id,
+          .Name = name,
+          .Kind = ControlKind::Button,
+          .Text = caption,
+          .Place = place};
 }
 constexpr ControlRow Memo(C id, const char* name, Items lines,
                           PixelRect place) {
-  return {id, name, ControlKind::Memo, {}, 0, "", lines, -1, 0, false,
-          {}, place};
+  return {.Id = id,
+          .Name = name,
+          .Kind = ControlKind::Memo,
+          .Items = lines,
+          .Place = place};
 }
 constexpr ControlRow Status(C id, const char* name, std::string F::*field,
                             const char* caption, PixelRect place) {
-  return {id, name, ControlKind::Status, field, 0, caption, {}, -1, 0, false,
-          {}, place};
+  return {.Id = id,
+          .Name = name,
+          .Kind = ControlKind::Status,
+          .Field = field,
+          .Text = caption,
+          .Place = place};
 }
 
 constexpr bool kImeOff = true;

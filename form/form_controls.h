@@ -37,19 +37,19 @@ bool WithinLimits(const Limits& limits, double value);
 
 struct ControlRow {
   ControlId Id;
-  const char* Name;  // as halvane-run and the probe report it: "ComboBox3"
+  const char* Name;  // as halvane-run and the probe report it
   ControlKind Kind;
-  ModelField Field;
-  int SettingsLine;  // line of t517.dat, counted from 1; 0: not stored
+  ModelField Field{};
+  int SettingsLine = 0;  // line of t517.dat, counted from 1; 0: not stored
   // An edit's initial text; the caption of a radio group, check box, button
   // or the status label.
-  const char* Text;
-  std::span<const char* const> Items;  // of a list or radio group; memo lines
-  int Initial;                         // selected item; -1 for none
-  int MaxLength;                       // of an edit, in Shift-JIS bytes
-  bool ImeOff;                         // the input method stays off
-  Limits Accepts;                      // of an edit's number on OK
-  PixelRect Place;
+  const char* Text = "";
+  std::span<const char* const> Items{};  // of a list or radio group; memo lines
+  int Initial = -1;     // selected item (-1: none); 1: a check box checked
+  int MaxLength = 0;    // of an edit, in Shift-JIS bytes
+  bool ImeOff = false;  // the input method stays off
+  Limits Accepts{};     // of an edit's number on OK
+  PixelRect Place{};
 };
 
 std::span<const ControlRow> ControlRows();

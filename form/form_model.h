@@ -85,7 +85,7 @@ class FormToolkit {
 
 class TForm1 {
  public:
-  // Every control with the initial values of the form resource.
+  // Every control with its initial value from the control table.
   TForm1();
 
   void SetToolkit(FormToolkit* toolkit) { toolkit_ = toolkit; }
