@@ -111,14 +111,14 @@ std::optional<Request> ParseArguments(
 int PressButtons(TForm1& form, const HeadlessToolkit& toolkit, bool cancel) {
   form.FormShow();
   if (cancel) {
-    form.Button2Click();
+    form.CancelClick();
     return kNotDrawn;
   }
-  form.Button1Click();
+  form.OkClick();
   if (toolkit.Closed) return kDrawn;
   std::printf("%s\n", Refusal(toolkit.Events).c_str());
   // Refused: the user gives up as with Cancel.
-  form.Button2Click();
+  form.CancelClick();
   return kNotDrawn;
 }
 
