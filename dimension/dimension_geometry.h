@@ -38,9 +38,10 @@ struct ValuePlacement {
 };
 
 // Where the value of width `width` lies, from the value point p4 as seen in
-// P1's frame.
+// P1's frame. A value point at an end, or less than `tolerance` inside it,
+// lies beyond that end.
 ValuePlacement PlaceValueAlongLine(Point p1, Point p2, Point p4, double angle,
-                                   double width);
+                                   double width, double tolerance);
 
 bool MarkersReversed(double start_depth, double end_depth, double length,
                      ValueSide side);
