@@ -5,7 +5,12 @@
 
 namespace halvane {
 
+// What the dimension measures along: the drawing's axis angle, a quarter turn
+// from it, or the line from the first measured point to the second.
+enum class DimensionDirection { Horizontal, Vertical, Aligned };
+
 struct DimensionOptions {
+  DimensionDirection Direction = DimensionDirection::Horizontal;
   int StartKind = 0;
   int EndKind = 0;
   double MarkerScale = 1;

@@ -50,6 +50,21 @@ double CoordinateTolerance(const DimensionPoints& points) {
   return std::max(1e-10, 1e-13 * largest);
 }
 
+// The angle the dimension measures along, the one place that looks at its
+// direction.
+double MeasuringAngle(const DimensionPoints& points,
+                      DimensionDirection direction, double drawing_angle) {
+  switch (direction) {
+    case DimensionDirection::Horizontal:
+      break;
+    case DimensionDirection::Vertical:
+      return drawing_angle + 90;
+    case DimensionDirection::Aligned:
+      return DirectionDeg(points.P2.x - points.P1.x, points.P2.y - points.P1.y);
+  }
+  return drawing_angle;
+}
+
 }  // namespace
 
 double DrawingScale(const ExchangeData& data) {
@@ -60,7 +75,8 @@ double DrawingScale(const ExchangeData& data) {
 std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
                                            const DimensionOptions& options,
                                            const ExchangeData& data) {
-  const double angle = data.DrawingAngle;
+  const double angle =
+      MeasuringAngle(points, options.Direction, data.DrawingAngle);
   const double scale = DrawingScale(data);
   const double tolerance = CoordinateTolerance(points);
   DimensionPlan plan;

@@ -27,6 +27,7 @@ struct DimensionPlan {
   bool Reversed = false;
   std::optional<Segment> Run1, Run2;
   EndMarker StartMark, EndMark;
+  bool operator==(const DimensionPlan&) const = default;
 };
 
 // The scale of the host's layer group: drawing units per paper mm.

@@ -23,6 +23,7 @@ struct EndMarker {
   Point Wing1, Wing2;  // line arrow
   double Size = 1;     // glyph
   double Angle = 0;    // glyph, degrees
+  bool operator==(const EndMarker&) const = default;
 };
 
 // How far the marker reaches along the dimension line, in drawing units.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <sstream>
 
 namespace halvane {
@@ -69,71 +71,101 @@ constexpr double kAngles[] = {
 // from the origin.
 Point At(double size, double fx, double fy) { return {size * fx, size * fy}; }
 
-struct SizeAndAngle {
+constexpr DimensionDirection kDirections[] = {DimensionDirection::Horizontal,
+                                              DimensionDirection::Vertical,
+                                              DimensionDirection::Aligned};
+
+struct DirectionCase {
+  DimensionDirection direction;
   double size;
-  double angle;
+  double angle;  // the axis angle; for an aligned one, the way from P1 to P2
 };
 
-void PrintTo(const SizeAndAngle& c, std::ostream* out) {
-  *out << "size " << c.size << " angle " << c.angle;
+void PrintTo(const DirectionCase& c, std::ostream* out) {
+  *out << "direction " << static_cast<int>(c.direction) << " size " << c.size
+       << " angle " << c.angle;
+}
+
+std::vector<DirectionCase> AllCases() {
+  std::vector<DirectionCase> cases;
+  for (DimensionDirection direction : kDirections) {
+    for (double size : kSizes) {
+      for (double angle : kAngles) cases.push_back({direction, size, angle});
+    }
+  }
+  return cases;
 }
 
 class AnySizeAndAngleTest : public PlanTest,
-                            public testing::WithParamInterface<SizeAndAngle> {};
+                            public testing::WithParamInterface<DirectionCase> {
+ protected:
+  const Point p1_ = At(GetParam().size, -0.657098802, -0.490617332);
+  const Point p3_ = At(GetParam().size, 0.484528057, -0.944923838);
+
+  // The way the dimension runs on the sheet, and the way across it.
+  static double Along() {
+    const auto [direction, size, angle] = GetParam();
+    return direction == DimensionDirection::Vertical ? angle + 90 : angle;
+  }
+  static double Across() { return Along() + 90; }
+
+  // The second measured point `along` from the first as measured, and
+  // `across` from it, unless the dimension is aligned.
+  Point SecondPoint(double along, double across) const {
+    if (GetParam().direction == DimensionDirection::Aligned) across = 0;
+    return PointAlong(PointAlong(p1_, along, Along()), across, Across());
+  }
+
+  std::optional<DimensionPlan> Plan(const DimensionPoints& points,
+                                    DimensionOptions options = {}) {
+    options.Direction = GetParam().direction;
+    return PlanTest::Plan(points, GetParam().angle, options);
+  }
+};
 
 TEST_P(AnySizeAndAngleTest, MeasuredPointsLevelAlongTheLineAreRefused) {
-  const auto [size, angle] = GetParam();
-  const Point p1 = At(size, -0.657098802, -0.490617332);
-  for (const double apart : {0.120196777, -0.9, 1e-3}) {
-    // The second point straight across the dimension direction from the first.
-    const DimensionPoints points{p1, PointAlong(p1, apart * size, angle + 90),
-                                 At(size, 0.484528057, -0.944923838),
+  const auto [direction, size, angle] = GetParam();
+  // Straight across the dimension, or for an aligned one at the same place
+  // give or take less than the tolerance.
+  const double across[] = {0.120196777 * size, -0.9 * size, 1e-3 * size};
+  const double along[] = {0, 0.4e-13 * size, -0.4e-13 * size};
+  for (int i = 0; i < 3; ++i) {
+    const Point p2 = direction == DimensionDirection::Aligned
+                         ? SecondPoint(along[i], 0)
+                         : SecondPoint(0, across[i]);
+    const DimensionPoints points{p1_, p2, p3_,
                                  At(size, -0.657098802, 0.09315751)};
-    EXPECT_FALSE(Plan(points, angle)) << Describe(points, angle);
+    EXPECT_FALSE(Plan(points)) << Describe(points, angle);
   }
 }
 
 TEST_P(AnySizeAndAngleTest, ValuePointSnappedOntoAnEndLiesBeyondIt) {
-  const auto [size, angle] = GetParam();
-  const Point p1 = At(size, -0.657098802, -0.490617332);
-  const Point p2 =
-      PointAlong(PointAlong(p1, 0.31 * size, angle), 0.12 * size, angle + 90);
-  const Point p3 = At(size, 0.484528057, -0.944923838);
-  for (const double across : {0.0, 0.43, -0.2}) {
-    for (const auto& [end, side] : {std::pair{p1, ValueSide::BeyondStart},
+  const auto [direction, size, angle] = GetParam();
+  const Point p2 = SecondPoint(0.31 * size, 0.12 * size);
+  for (const double height : {0.0, 0.43, -0.2}) {
+    for (const auto& [end, side] : {std::pair{p1_, ValueSide::BeyondStart},
                                     std::pair{p2, ValueSide::BeyondEnd}}) {
       // On the extension line of that end, at any height.
-      const DimensionPoints points{p1, p2, p3,
-                                   PointAlong(end, across * size, angle + 90)};
-      const auto plan = Plan(points, angle, NoOvershoot());
+      const DimensionPoints points{p1_, p2, p3_,
+                                   PointAlong(end, height * size, Across())};
+      const auto plan = Plan(points, NoOvershoot());
       ASSERT_TRUE(plan) << Describe(points, angle);
       EXPECT_EQ(SideOf(*plan), side) << Describe(points, angle);
     }
   }
 }
 
-std::vector<SizeAndAngle> AllSizesAndAngles() {
-  std::vector<SizeAndAngle> cases;
-  for (double size : kSizes) {
-    for (double angle : kAngles) cases.push_back({size, angle});
-  }
-  return cases;
+TEST_P(AnySizeAndAngleTest, ThousandthOfAUnitIsDrawn) {
+  const auto [direction, size, angle] = GetParam();
+  const DimensionPoints points{p1_, SecondPoint(1e-3, 0.12 * size), p3_,
+                               At(size, -0.657098802, 0.0931)};
+  const auto plan = Plan(points);
+  ASSERT_TRUE(plan) << Describe(points, angle);
+  EXPECT_EQ(plan->Label.Text, "0.001") << Describe(points, angle);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, AnySizeAndAngleTest,
-                         testing::ValuesIn(AllSizesAndAngles()));
-
-TEST_F(PlanTest, ThousandthOfAUnitFarFromTheOriginIsDrawn) {
-  for (double angle : kAngles) {
-    const Point p1 = At(1e6, -0.657098802, -0.490617332);
-    const DimensionPoints points{
-        p1, PointAlong(PointAlong(p1, 1e-3, angle), 0.12e6, angle + 90),
-        At(1e6, 0.484528057, -0.944923838), At(1e6, -0.657098802, 0.0931)};
-    const auto plan = Plan(points, angle);
-    ASSERT_TRUE(plan) << Describe(points, angle);
-    EXPECT_EQ(plan->Label.Text, "0.001") << Describe(points, angle);
-  }
-}
+                         testing::ValuesIn(AllCases()));
 
 // The value point right at the boundary of the value-side test: at an end,
 // 1e-10 beyond it, or inside it by half or by twice the tolerance. Near the
@@ -185,6 +217,113 @@ INSTANTIATE_TEST_SUITE_P(
                     BoundaryCase{"Hundreds", {-700, 300}, 1e-10},
                     BoundaryCase{"Millions", {3e5, -1e6}, 1e-7}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Repeatable inputs of every kind: coordinates from 1 to 1e9, P2 on P1, level
+// with it or anywhere, axis angles from the table or anywhere, markers and
+// value options of every kind.
+class InputGenerator {
+ public:
+  DimensionPoints Points() {
+    const double size = std::pow(10.0, Uniform(0, 9));
+    const auto any = [&] {
+      return Point{Uniform(-size, size), Uniform(-size, size)};
+    };
+    const Point p1 = any();
+    Point p2 = any();
+    switch (Pick(4)) {
+      case 0:
+        p2 = p1;
+        break;
+      case 1:
+        p2.x = p1.x;
+        break;
+      case 2:
+        p2.y = p1.y;
+        break;
+    }
+    return {p1, p2, any(), Pick(8) == 0 ? p1 : any()};
+  }
+
+  double Angle() {
+    return Pick(2) == 0 ? kAngles[Pick(std::size(kAngles))]
+                        : Uniform(-720, 720);
+  }
+
+  DimensionOptions Options() {
+    DimensionOptions options;
+    options.StartKind = Pick(12);
+    options.EndKind = Pick(12);
+    options.MarkerScale = Uniform(0.1, 1e4);
+    options.Decimals = Pick(9);
+    options.ReverseOvershoot = Pick(2) * 2.0;
+    options.AsFigure = Pick(2) == 0;
+    return options;
+  }
+
+ private:
+  double Uniform(double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(random_);
+  }
+  int Pick(std::size_t count) { return static_cast<int>(random_() % count); }
+
+  std::mt19937_64 random_{20261209};
+};
+
+// A vertical dimension is the horizontal one a quarter turn on; an aligned one
+// the horizontal one along P1 to P2: every field of the plan is the same.
+TEST_F(PlanTest, OtherDirectionsAreTheHorizontalOneTurned) {
+  InputGenerator generate;
+  int drawn = 0;
+  constexpr int kCases = 3000;
+  for (int i = 0; i < kCases; ++i) {
+    const DimensionPoints points = generate.Points();
+    const double angle = generate.Angle();
+    DimensionOptions options = generate.Options();
+    // The plan in `direction` at the host's angle, against the horizontal
+    // one at `horizontal_angle`.
+    const auto same_as_horizontal = [&](DimensionDirection direction,
+                                        double horizontal_angle) {
+      options.Direction = DimensionDirection::Horizontal;
+      const auto horizontal = Plan(points, horizontal_angle, options);
+      options.Direction = direction;
+      const auto turned = Plan(points, angle, options);
+      EXPECT_EQ(turned.has_value(), horizontal.has_value())
+          << Describe(points, angle);
+      if (turned && horizontal) {
+        EXPECT_TRUE(*turned == *horizontal) << Describe(points, angle);
+      }
+      drawn += turned.has_value();
+    };
+    same_as_horizontal(DimensionDirection::Vertical, angle + 90);
+    same_as_horizontal(
+        DimensionDirection::Aligned,
+        DirectionDeg(points.P2.x - points.P1.x, points.P2.y - points.P1.y));
+  }
+  // Both outcomes occur often.
+  EXPECT_GT(drawn, kCases);
+  EXPECT_LT(drawn, 2 * kCases * 9 / 10);
+}
+
+TEST_F(PlanTest, AlignedValueReadsUprightWhicheverWayItRuns) {
+  DimensionOptions options;
+  options.Direction = DimensionDirection::Aligned;
+  for (const double way : {90.0, 90.5, 100.0, 135.0, 179.9, 180.0, 200.0, 269.9,
+                           270.0, 300.0, 0.0, 45.0}) {
+    const Point p1{120, -35};
+    const Point p2 = PointAlong(p1, 250, way);
+    const DimensionPoints points{p1, p2, PointAlong(p1, 40, way + 90),
+                                 PointAlong(p1, 125, way)};
+    for (double axis : {0.0, 90.0, 217.0}) {
+      const auto plan = Plan(points, axis, options);
+      ASSERT_TRUE(plan) << way;
+      const Point d = plan->Label.Direction;
+      // Rightward, or straight up give or take the text angle's 1e-8 degrees.
+      EXPECT_TRUE(d.x > 0 || (d.y > 0 && std::fabs(d.x) < 2e-9))
+          << way << ": (" << d.x << ", " << d.y << ")";
+      EXPECT_NEAR(std::hypot(d.x, d.y), 10, 1e-12) << way;
+    }
+  }
+}
 
 }  // namespace
 }  // namespace halvane
