@@ -29,11 +29,13 @@ int SelectedIndex(const RadioControl& radio) {
 
 std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
                                               DimensionOptions& options) {
-  options.StartKind = SelectedIndex(form.ComboBox1);
-  options.EndKind = SelectedIndex(form.ComboBox2);
+  const int start_kind = SelectedIndex(form.ComboBox1);
+  const int end_kind = SelectedIndex(form.ComboBox2);
   options.MarkerScale = ParseFloat(form.Edit1.Text);
-  if (options.StartKind < 0) return ControlId::ComboBox1;
-  if (options.EndKind < 0) return ControlId::ComboBox2;
+  if (start_kind < 0) return ControlId::ComboBox1;
+  if (end_kind < 0) return ControlId::ComboBox2;
+  options.StartKind = static_cast<MarkerKind>(start_kind);
+  options.EndKind = static_cast<MarkerKind>(end_kind);
   if (!(options.MarkerScale > 0)) return ControlId::Edit1;
 
   options.ArrowLength = ParseFloat(form.Edit7.Text);
@@ -49,9 +51,9 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
   options.Prefix = Affix(form.Edit2.Text);
   options.Suffix = Affix(form.Edit3.Text);
   options.Decimals = SelectedIndex(form.ComboBox4);
-  options.RoundingMode = SelectedIndex(form.ComboBox5);
-  options.ZeroDisplay = SelectedIndex(form.RadioGroup1);
-  options.Unit = SelectedIndex(form.RadioGroup2);
+  const int rounding = SelectedIndex(form.ComboBox5);
+  const int zero_display = SelectedIndex(form.RadioGroup1);
+  const int unit = SelectedIndex(form.RadioGroup2);
   options.Separators = form.CheckBox1.Checked;
   options.UnitSuffix = form.CheckBox2.Checked;
   options.FullWidth = form.CheckBox3.Checked;
@@ -63,9 +65,12 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
 
   if (options.TextTypeChoice < 0) return ControlId::ComboBox3;
   if (options.Decimals < 0) return ControlId::ComboBox4;
-  if (options.RoundingMode < 0) return ControlId::ComboBox5;
-  if (options.ZeroDisplay < 0) return ControlId::RadioGroup1;
-  if (options.Unit < 0) return ControlId::RadioGroup2;
+  if (rounding < 0) return ControlId::ComboBox5;
+  if (zero_display < 0) return ControlId::RadioGroup1;
+  if (unit < 0) return ControlId::RadioGroup2;
+  options.RoundingMode = static_cast<Rounding>(rounding);
+  options.ZeroDisplay = static_cast<TrailingZeros>(zero_display);
+  options.Unit = static_cast<LengthUnit>(unit);
   if (!(options.ExtensionGap >= 0)) return ControlId::Edit5;
   if (!(options.ExtensionOvershoot >= 0)) return ControlId::Edit6;
   if (!(options.ReverseOvershoot >= 0)) return ControlId::Edit9;

@@ -251,8 +251,8 @@ class InputGenerator {
 
   DimensionOptions Options() {
     DimensionOptions options;
-    options.StartKind = Pick(12);
-    options.EndKind = Pick(12);
+    options.StartKind = static_cast<MarkerKind>(Pick(12));
+    options.EndKind = static_cast<MarkerKind>(Pick(12));
     options.MarkerScale = Uniform(0.1, 1e4);
     options.Decimals = Pick(9);
     options.ReverseOvershoot = Pick(2) * 2.0;
