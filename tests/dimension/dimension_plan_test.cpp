@@ -141,16 +141,19 @@ TEST_P(AnySizeAndAngleTest, MeasuredPointsLevelAlongTheLineAreRefused) {
 
 TEST_P(AnySizeAndAngleTest, ValuePointSnappedOntoAnEndLiesBeyondIt) {
   const auto [direction, size, angle] = GetParam();
-  const Point p2 = SecondPoint(0.31 * size, 0.12 * size);
-  for (const double height : {0.0, 0.43, -0.2}) {
-    for (const auto& [end, side] : {std::pair{p1_, ValueSide::BeyondStart},
-                                    std::pair{p2, ValueSide::BeyondEnd}}) {
-      // On the extension line of that end, at any height.
-      const DimensionPoints points{p1_, p2, p3_,
-                                   PointAlong(end, height * size, Across())};
-      const auto plan = Plan(points, NoOvershoot());
-      ASSERT_TRUE(plan) << Describe(points, angle);
-      EXPECT_EQ(SideOf(*plan), side) << Describe(points, angle);
+  // P2 ahead of P1 or behind it.
+  for (const double along : {0.31 * size, -0.31 * size}) {
+    const Point p2 = SecondPoint(along, 0.12 * size);
+    for (const double height : {0.0, 0.43, -0.2}) {
+      for (const auto& [end, side] : {std::pair{p1_, ValueSide::BeyondStart},
+                                      std::pair{p2, ValueSide::BeyondEnd}}) {
+        // On the extension line of that end, at any height.
+        const DimensionPoints points{p1_, p2, p3_,
+                                     PointAlong(end, height * size, Across())};
+        const auto plan = Plan(points, NoOvershoot());
+        ASSERT_TRUE(plan) << Describe(points, angle);
+        EXPECT_EQ(SideOf(*plan), side) << Describe(points, angle);
+      }
     }
   }
 }
@@ -185,27 +188,30 @@ class ValueSideBoundaryTest : public PlanTest,
 TEST_P(ValueSideBoundaryTest, BeyondUpToTheToleranceInside) {
   const BoundaryCase c = GetParam();
   const double tol = c.tolerance;
-  const auto near = [&](double x, double y) {
-    return Point{c.base.x + x, c.base.y + y};
-  };
-  for (const double first : {-50.0, 50.0}) {
-    const Point p1 = near(first, 0);
-    const Point p2 = near(-first, 0);
-    for (const auto& [end, side] : {std::pair{p1, ValueSide::BeyondStart},
-                                    std::pair{p2, ValueSide::BeyondEnd}}) {
-      const double outward = end.x < c.base.x ? -1 : 1;
-      const std::pair<double, ValueSide> offsets[] = {
-          {1e-10, side},
-          {0, side},
-          {-tol / 2, side},
-          {-tol * 2, ValueSide::Between}};
-      for (const auto& [offset, expected] : offsets) {
-        const DimensionPoints points{
-            p1, p2, near(0, 20), {end.x + outward * offset, c.base.y + 9}};
-        const auto plan = Plan(points, 0, NoOvershoot());
-        ASSERT_TRUE(plan);
-        EXPECT_EQ(SideOf(*plan), expected)
-            << Describe(points, 0) << " offset " << offset;
+  for (const double angle : {0.0, 90.0, 180.0, 270.0, 33.3}) {
+    // `along` the dimension line and `across` it from the base point.
+    const auto near = [&](double along, double across) {
+      return PointAlong(PointAlong(c.base, along, angle), across, angle + 90);
+    };
+    for (const double first : {-50.0, 50.0}) {
+      const std::pair<double, ValueSide> ends[] = {
+          {first, ValueSide::BeyondStart}, {-first, ValueSide::BeyondEnd}};
+      for (const auto& [end, side] : ends) {
+        const double outward = end < 0 ? -1 : 1;
+        const std::pair<double, ValueSide> offsets[] = {
+            {1e-10, side},
+            {0, side},
+            {-tol / 2, side},
+            {-tol * 2, ValueSide::Between}};
+        for (const auto& [offset, expected] : offsets) {
+          const DimensionPoints points{near(first, 0), near(-first, 0),
+                                       near(0, 20),
+                                       near(end + outward * offset, 9)};
+          const auto plan = Plan(points, angle, NoOvershoot());
+          ASSERT_TRUE(plan);
+          EXPECT_EQ(SideOf(*plan), expected)
+              << Describe(points, angle) << " offset " << offset;
+        }
       }
     }
   }
