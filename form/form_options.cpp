@@ -54,8 +54,11 @@ std::span<const ControlId> CheckOrder() { return kCheckOrder; }
 
 std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
                                               DimensionOptions& options) {
-  options.StartKind = SelectedIndex(form.StartMarker);
-  options.EndKind = SelectedIndex(form.EndMarker);
+  for (const ControlId id : kCheckOrder)
+    if (!Accepted(form, id)) return id;
+
+  options.StartKind = static_cast<MarkerKind>(SelectedIndex(form.StartMarker));
+  options.EndKind = static_cast<MarkerKind>(SelectedIndex(form.EndMarker));
   options.MarkerScale = ParseFloat(form.MarkerScale.Text);
   options.ArrowLength = ParseFloat(form.ArrowLength.Text);
   options.ArrowAngle = ParseFloat(form.ArrowAngle.Text);
@@ -63,9 +66,10 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
   options.Prefix = Affix(form.Prefix.Text);
   options.Suffix = Affix(form.Suffix.Text);
   options.Decimals = SelectedIndex(form.Precision);
-  options.RoundingMode = SelectedIndex(form.Rounding);
-  options.ZeroDisplay = SelectedIndex(form.ZeroDisplay);
-  options.Unit = SelectedIndex(form.Unit);
+  options.RoundingMode = static_cast<Rounding>(SelectedIndex(form.Rounding));
+  options.ZeroDisplay =
+      static_cast<TrailingZeros>(SelectedIndex(form.ZeroDisplay));
+  options.Unit = static_cast<LengthUnit>(SelectedIndex(form.Unit));
   options.Separators = form.Separators.Checked;
   options.UnitSuffix = form.UnitSuffix.Checked;
   options.FullWidth = form.FullWidth.Checked;
@@ -74,9 +78,6 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
   options.ExtensionGap = ParseFloat(form.ExtensionGap.Text);
   options.ExtensionOvershoot = ParseFloat(form.ExtensionOvershoot.Text);
   options.ReverseOvershoot = ParseFloat(form.ReverseOvershoot.Text);
-
-  for (const ControlId id : kCheckOrder)
-    if (!Accepted(form, id)) return id;
   return std::nullopt;
 }
 
