@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "dimension/dimension_options.h"
 #include "exchange/native_path.h"
 
 namespace halvane {
@@ -112,6 +113,8 @@ class TForm1 {
   EditControl ValueDistance, ExtensionGap, ExtensionOvershoot, ReverseOvershoot;
   std::string StatusText;
 
+  // The command the batch file chose; the settings are the same for all.
+  DimensionDirection Direction = DimensionDirection::Horizontal;
   int SavedLeft = 100;
   int SavedTop = 100;
   // The executable's folder with a trailing delimiter; set by FormShow.

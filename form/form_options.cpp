@@ -78,6 +78,7 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
   options.ExtensionGap = ParseFloat(form.ExtensionGap.Text);
   options.ExtensionOvershoot = ParseFloat(form.ExtensionOvershoot.Text);
   options.ReverseOvershoot = ParseFloat(form.ReverseOvershoot.Text);
+  options.Direction = form.Direction;
   return std::nullopt;
 }
 

@@ -1,4 +1,4 @@
-// OK: checks the options, saves them, and draws one horizontal dimension.
+// OK: checks the options, saves them, and draws one dimension.
 #include "dimension/dimension_output.h"
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"

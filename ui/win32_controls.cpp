@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "form/command_switch.h"
 #include "ui/dialog_layout.h"
 #include "ui/win32_edit_hooks.h"
 #include "ui/win32_font.h"
@@ -128,11 +129,12 @@ bool MakeRadioGroup(HWND dialog, ControlId id, const PixelRect& frame,
   return true;
 }
 
-std::wstring MemoText(std::span<const char* const> lines) {
+std::wstring MemoText(std::span<const char* const> lines,
+                      DimensionDirection direction) {
   std::string text;
   for (const char* line : lines) {
     if (line != lines.front()) text += "\r\n";
-    text += line;
+    text += NameDirection(line, direction);
   }
   return SjisToWide(text);
 }
@@ -160,7 +162,7 @@ HWND MakeControl(HWND dialog, const ControlRow& row, TForm1& form,
     }
     case ControlKind::Memo: {
       HWND memo = MakeChild(
-          dialog, L"EDIT", MemoText(row.Items),
+          dialog, L"EDIT", MemoText(row.Items, form.Direction),
           WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL,
           WS_EX_CLIENTEDGE, place, ChildId(id), gdi.Font);
       if (memo) LeaveDialogKeysToDialog(memo);
@@ -176,11 +178,12 @@ HWND MakeControl(HWND dialog, const ControlRow& row, TForm1& form,
   return nullptr;
 }
 
-bool MakeLabels(HWND dialog, const DialogGdi& gdi) {
+bool MakeLabels(HWND dialog, DimensionDirection direction,
+                const DialogGdi& gdi) {
   int id = kFirstLabelId;
   for (const LabelPlace& label : LabelPlaces()) {
     HFONT font = label.FontHeight == kFontHeight ? gdi.Font : gdi.SmallFont;
-    const std::wstring text = SjisToWide(label.Text);
+    const std::wstring text = SjisToWide(NameDirection(label.Text, direction));
     const SIZE size = TextSize(dialog, font, text);
     // Labels lie below the controls and must not paint over them.
     if (!MakeChild(dialog, L"STATIC", text,
@@ -243,7 +246,7 @@ bool CreateDialogControls(HWND dialog, TForm1& form, const DialogGdi& gdi,
     controls.Windows[static_cast<std::size_t>(row.Id)] = window;
     if (row.ImeOff) ImmAssociateContext(window, nullptr);
   }
-  return MakeLabels(dialog, gdi);
+  return MakeLabels(dialog, form.Direction, gdi);
 }
 
 }  // namespace halvane
