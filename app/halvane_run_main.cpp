@@ -1,6 +1,7 @@
-// halvane-run [--cancel] DIR: one run of the command without a window. DIR
-// stands for the program folder: JWC_TEMP.TXT and t517.dat are read there,
-// OK (or Cancel) is pressed, and JWC_TEMP.TXT is written back.
+// halvane-run [--cancel] [--vertical | --aligned] DIR: one run of the command
+// without a window. DIR stands for the program folder: JWC_TEMP.TXT and
+// t517.dat are read there, OK (or Cancel) is pressed, and JWC_TEMP.TXT is
+// written back.
 #include <cctype>
 #include <cstdio>
 #include <exception>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "app/text_encoding.h"
+#include "form/command_switch.h"
 #include "form/form_model.h"
 #include "form/headless_toolkit.h"
 #include "form/program_files.h"
@@ -24,9 +26,10 @@ namespace halvane {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: halvane-run [--cancel] DIR\n"
+    "usage: halvane-run [--cancel] [--vertical | --aligned] DIR\n"
     "  Runs the dimension command once on DIR/JWC_TEMP.TXT and DIR/t517.dat\n"
-    "  and presses OK (or Cancel with --cancel). Exit status: 0 dimension\n"
+    "  and presses OK (or Cancel with --cancel). The dimension is horizontal,\n"
+    "  or vertical or aligned with the switch. Exit status: 0 dimension\n"
     "  drawn, 1 OK refused or Cancel, 2 usage error, 3 internal error,\n"
     "  4 JWC_TEMP.TXT not written back.\n";
 
@@ -39,6 +42,7 @@ enum ExitStatus {
 };
 
 #ifdef _WIN32
+constexpr wchar_t kSwitchLead[] = L"--";
 constexpr char kProgramFileName[] = "halvane-run.exe";
 
 // The arguments as wide strings, so that folder names in any script work.
@@ -52,6 +56,7 @@ std::vector<std::filesystem::path> Arguments(int, char**) {
   return args;
 }
 #else
+constexpr char kSwitchLead[] = "--";
 constexpr char kProgramFileName[] = "halvane-run";
 
 std::vector<std::filesystem::path> Arguments(int argc, char** argv) {
@@ -75,6 +80,7 @@ std::string Refusal(const std::vector<std::string>& events) {
 
 struct Request {
   bool Cancel = false;
+  std::optional<DimensionDirection> Direction;
   std::filesystem::path Folder;
 };
 
@@ -83,8 +89,16 @@ std::optional<Request> ParseArguments(
   Request request;
   bool have_folder = false;
   for (const auto& arg : args) {
+    const auto direction = arg.native().starts_with(kSwitchLead)
+                               ? DirectionOfSwitch(arg.string().substr(2))
+                               : std::nullopt;
     if (arg == "--cancel") {
       request.Cancel = true;
+    } else if (direction && !request.Direction) {
+      request.Direction = direction;
+    } else if (direction) {
+      error = "more than one direction given";
+      return std::nullopt;
     } else if (!arg.empty() && arg.native()[0] == '-') {
       error = "unknown option " + arg.string();
       return std::nullopt;
@@ -111,14 +125,14 @@ std::optional<Request> ParseArguments(
 int PressButtons(TForm1& form, const HeadlessToolkit& toolkit, bool cancel) {
   form.FormShow();
   if (cancel) {
-    form.Button2Click();
+    form.CancelClick();
     return kNotDrawn;
   }
-  form.Button1Click();
+  form.OkClick();
   if (toolkit.Closed) return kDrawn;
   std::printf("%s\n", Refusal(toolkit.Events).c_str());
   // Refused: the user gives up as with Cancel.
-  form.Button2Click();
+  form.CancelClick();
   return kNotDrawn;
 }
 
@@ -138,12 +152,13 @@ void ReportWriteFailure(const char* what, const std::filesystem::path& file,
 
 int Run(const Request& request) {
   TForm1 form;
+  form.Direction = request.Direction.value_or(DimensionDirection::Horizontal);
   HeadlessToolkit toolkit(form, request.Folder / kProgramFileName);
   const int status = PressButtons(form, toolkit, request.Cancel);
   // The dialog keeps quiet about files it could not write; a script is told.
   if (form.SettingsError) {
-    ReportWriteFailure("settings not saved to", request.Folder / kSettingsFileName,
-                       form.SettingsError);
+    ReportWriteFailure("settings not saved to",
+                       request.Folder / kSettingsFileName, form.SettingsError);
   }
   if (form.ExchangeFileError) {
     ReportWriteFailure("cannot write back", request.Folder / kExchangeFileName,

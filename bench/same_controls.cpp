@@ -48,7 +48,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   DialogControls controls;
   if (!CreateDialogControls(window, form, gdi, controls)) return 1;
   ShowWindow(window, show);
-  SetFocus(controls.Window(ControlId::Button1));
+  SetFocus(controls.Window(ControlId::Ok));
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

@@ -6,7 +6,9 @@ namespace halvane {
 
 namespace {
 
-constexpr double kTolerance = 1e-10;
+// A reverse overshoot up to this counts as none: a distance typed by the
+// user, not a comparison of coordinates.
+constexpr double kLeastReverseOvershoot = 1e-10;
 constexpr long double kPi = 3.1415926535897932385L;
 
 Point IntoFrame(Point q, Point origin, double angle) {
@@ -38,23 +40,23 @@ Segment MakeExtensionLine(Point p, double line_height, double angle, double gap,
 }
 
 ValuePlacement PlaceValueAlongLine(Point p1, Point p2, Point p4, double angle,
-                                   double width) {
+                                   double width, double tolerance) {
   const double x1 = p1.x;
   const double x2 = IntoFrame(p2, p1, angle).x;
   const double x4 = IntoFrame(p4, p1, angle).x;
   ValuePlacement placement;
   if (x1 < x2) {
-    if (x4 <= x1 + kTolerance) {
+    if (x4 <= x1 + tolerance) {
       placement = {ValueSide::BeyondStart, (x1 - x4) + width, -width / 2};
     }
-    if (x4 >= x2 - kTolerance) {
+    if (x4 >= x2 - tolerance) {
       placement = {ValueSide::BeyondEnd, (x4 - x2) + width, width / 2};
     }
   } else {
-    if (x4 >= x1 - kTolerance) {
+    if (x4 >= x1 - tolerance) {
       placement = {ValueSide::BeyondStart, (x4 - x1) + width, width / 2};
     }
-    if (x4 <= x2 + kTolerance) {
+    if (x4 <= x2 + tolerance) {
       placement = {ValueSide::BeyondEnd, (x2 - x4) + width, -width / 2};
     }
   }
@@ -79,7 +81,7 @@ std::optional<Segment> MakeRunLine(Point end, double end_angle,
   double length;
   if (value_beyond_this_end) {
     length = value_run;
-  } else if (reverse_overshoot > kTolerance) {
+  } else if (reverse_overshoot > kLeastReverseOvershoot) {
     length = reverse_overshoot;
   } else {
     return std::nullopt;

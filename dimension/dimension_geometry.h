@@ -1,6 +1,6 @@
-// The geometry of one horizontal dimension, in drawing units. "Horizontal"
-// is the drawing's axis angle; each measured point has its own frame turned
-// by minus that angle about the point.
+// The geometry of one dimension, in drawing units, measured along `angle`
+// (the drawing's axis angle for a horizontal dimension); each measured point
+// has its own frame turned by minus that angle about the point.
 #pragma once
 
 #include <optional>
@@ -12,6 +12,7 @@ namespace halvane {
 struct Segment {
   Point From;
   Point To;
+  bool operator==(const Segment&) const = default;
 };
 
 struct DimensionLine {
@@ -19,6 +20,7 @@ struct DimensionLine {
   double B1 = 0;  // the line's height in P1's frame
   double B2 = 0;  // the line's height in P2's frame
   double Length = 0;
+  bool operator==(const DimensionLine&) const = default;
 };
 
 DimensionLine MakeDimensionLine(Point p1, Point p2, Point p3, double angle);
@@ -38,9 +40,10 @@ struct ValuePlacement {
 };
 
 // Where the value of width `width` lies, from the value point p4 as seen in
-// P1's frame.
+// P1's frame. A value point at an end, or less than `tolerance` inside it,
+// lies beyond that end.
 ValuePlacement PlaceValueAlongLine(Point p1, Point p2, Point p4, double angle,
-                                   double width);
+                                   double width, double tolerance);
 
 bool MarkersReversed(double start_depth, double end_depth, double length,
                      ValueSide side);

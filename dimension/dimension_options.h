@@ -3,11 +3,40 @@
 
 #include <string>
 
+#include "util/numbers.h"
+
 namespace halvane {
 
+// The end markers in the order of the dialog's lists. A line arrow is drawn
+// here as two wings; the host draws each glyph from its number.
+enum class MarkerKind {
+  LineArrow,
+  Triangle,        // △
+  Square,          // □
+  LetterO,         // Ｏ
+  Circle,          // ○
+  FilledSquare,    // ■
+  FilledTriangle,  // ▲
+  FilledCircle,    // ●
+  Tilde,           // ～
+  Chevron,         // ＞
+  Slash,           // ／
+  SecondTriangle,  // △ again, under its own number
+};
+
+// Zeros after the decimal point: 無, 有.
+enum class TrailingZeros { Dropped, Kept };
+
+enum class LengthUnit { Millimetre, Metre };
+
+// What the dimension measures along: the drawing's axis angle, a quarter turn
+// from it, or the line from the first measured point to the second.
+enum class DimensionDirection { Horizontal, Vertical, Aligned };
+
 struct DimensionOptions {
-  int StartKind = 0;
-  int EndKind = 0;
+  DimensionDirection Direction = DimensionDirection::Horizontal;
+  MarkerKind StartKind = MarkerKind::LineArrow;
+  MarkerKind EndKind = MarkerKind::LineArrow;
   double MarkerScale = 1;
   double ArrowLength = 3;  // paper mm
   double ArrowAngle = 15;  // degrees
@@ -15,9 +44,9 @@ struct DimensionOptions {
   std::string Prefix;
   std::string Suffix;
   int Decimals = 3;
-  int RoundingMode = 2;
-  int ZeroDisplay = 0;  // 0: trailing zeros dropped, 1: kept
-  int Unit = 0;         // 0: mm, 1: m
+  Rounding RoundingMode = Rounding::HalfUp;
+  TrailingZeros ZeroDisplay = TrailingZeros::Dropped;
+  LengthUnit Unit = LengthUnit::Millimetre;
   bool Separators = false;
   bool UnitSuffix = false;
   bool FullWidth = false;

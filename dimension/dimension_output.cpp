@@ -17,18 +17,19 @@ void WriteSegment(const Segment& segment) {
 }
 
 void WriteEndMarker(const EndMarker& marker) {
-  if (marker.Kind == kLineArrow) {
+  if (marker.Kind == MarkerKind::LineArrow) {
     PutZFlags(4);
     PutSegment(marker.At.x, marker.At.y, marker.Wing1.x, marker.Wing1.y);
     PutZFlags(4);
     PutSegment(marker.At.x, marker.At.y, marker.Wing2.x, marker.Wing2.y);
   } else {
     PutZFlags(4);
-    PutPoint(marker.Kind, marker.At.x, marker.At.y, marker.Size, marker.Angle);
+    PutPoint(static_cast<int32_t>(marker.Kind), marker.At.x, marker.At.y,
+             marker.Size, marker.Angle);
   }
 }
 
-void PutEndMarker(int kind, Point end, double end_angle,
+void PutEndMarker(MarkerKind kind, Point end, double end_angle,
                   const MarkerStyle& style) {
   WriteEndMarker(MakeEndMarker(kind, end, end_angle, style));
 }

@@ -11,7 +11,7 @@ void WriteSegment(const Segment& segment);
 
 // "z3" and a wing, "z3" and a wing; or "z3" and the point line.
 void WriteEndMarker(const EndMarker& marker);
-void PutEndMarker(int kind, Point end, double end_angle,
+void PutEndMarker(MarkerKind kind, Point end, double end_angle,
                   const MarkerStyle& style);
 
 // The dimension line and its value, as a segment and a text or as one

@@ -1,5 +1,6 @@
 #include "dimension/dimension_plan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -39,6 +40,31 @@ bool Writable(const DimensionPlan& plan, const ExchangeData& data) {
          Writable({data.HostFreeW, data.HostFreeH, data.HostFreeD});
 }
 
+// Turning a point by the axis angle leaves noise of about 1e-16 of its
+// coordinates; far from the origin that outgrows the fixed 1e-10.
+double CoordinateTolerance(const DimensionPoints& points) {
+  double largest = 0;
+  for (const Point& p : {points.P1, points.P2, points.P3, points.P4}) {
+    largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
+  }
+  return std::max(1e-10, 1e-13 * largest);
+}
+
+// The angle the dimension measures along, the one place that looks at its
+// direction.
+double MeasuringAngle(const DimensionPoints& points,
+                      DimensionDirection direction, double drawing_angle) {
+  switch (direction) {
+    case DimensionDirection::Horizontal:
+      break;
+    case DimensionDirection::Vertical:
+      return drawing_angle + 90;
+    case DimensionDirection::Aligned:
+      return DirectionDeg(points.P2.x - points.P1.x, points.P2.y - points.P1.y);
+  }
+  return drawing_angle;
+}
+
 }  // namespace
 
 double DrawingScale(const ExchangeData& data) {
@@ -49,12 +75,14 @@ double DrawingScale(const ExchangeData& data) {
 std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
                                            const DimensionOptions& options,
                                            const ExchangeData& data) {
-  const double angle = data.DrawingAngle;
+  const double angle =
+      MeasuringAngle(points, options.Direction, data.DrawingAngle);
   const double scale = DrawingScale(data);
+  const double tolerance = CoordinateTolerance(points);
   DimensionPlan plan;
   plan.Line = MakeDimensionLine(points.P1, points.P2, points.P3, angle);
   const double length = plan.Line.Length;
-  if (!(std::fabs(length) >= 1e-10) || !Writable({length})) {
+  if (!(std::fabs(length) >= tolerance) || !Writable({length})) {
     return std::nullopt;
   }
 
@@ -69,8 +97,8 @@ std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
   std::string text = BuildValueText(length, options);
   if (text.size() > kMaxValueTextBytes) return std::nullopt;
   const double width = TextLength(text, plan.Frame.W, plan.Frame.D) * scale;
-  const ValuePlacement placement =
-      PlaceValueAlongLine(points.P1, points.P2, points.P4, angle, width);
+  const ValuePlacement placement = PlaceValueAlongLine(
+      points.P1, points.P2, points.P4, angle, width, tolerance);
   plan.Label =
       PlaceValueLabel(std::move(text), points.P1, points.P3, points.P4, angle,
                       width, placement.Shift, options.ValueDistance * scale);

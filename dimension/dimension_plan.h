@@ -27,6 +27,7 @@ struct DimensionPlan {
   bool Reversed = false;
   std::optional<Segment> Run1, Run2;
   EndMarker StartMark, EndMark;
+  bool operator==(const DimensionPlan&) const = default;
 };
 
 // The scale of the host's layer group: drawing units per paper mm.
@@ -35,9 +36,11 @@ double DrawingScale(const ExchangeData& data);
 // The longest value text that one output line holds whole.
 inline constexpr std::size_t kMaxValueTextBytes = 255;
 
-// The distances of `options` are paper mm, scaled here. Nothing when
-// the dimension has no length (below 1e-10) or cannot be written: a length or
-// any coordinate beyond the double range, or a value text too long for a line.
+// The distances of `options` are paper mm, scaled here. Nothing when the
+// dimension has no length or cannot be written: a length or any coordinate
+// beyond the double range, or a value text too long for a line. Lengths and
+// the value's side are judged with a tolerance of 1e-10, or 1e-13 of the
+// largest coordinate of the four points when that is more.
 std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
                                            const DimensionOptions& options,
                                            const ExchangeData& data);

@@ -9,15 +9,15 @@ namespace halvane {
 namespace {
 
 // Depth of a glyph at marker scale 1, in paper mm.
-long double GlyphDepth(int kind) {
+long double GlyphDepth(MarkerKind kind) {
   switch (kind) {
-    case 1:
-    case 6:
-    case 9:
-    case 11:
+    case MarkerKind::Triangle:
+    case MarkerKind::FilledTriangle:
+    case MarkerKind::Chevron:
+    case MarkerKind::SecondTriangle:
       return 7.5L;
-    case 8:
-    case 10:
+    case MarkerKind::Tilde:
+    case MarkerKind::Slash:
       return 1.25L * std::sqrt(2.0L);
     default:
       return 1.25L;
@@ -26,9 +26,9 @@ long double GlyphDepth(int kind) {
 
 }  // namespace
 
-double MarkerDepth(int kind, const MarkerStyle& style) {
+double MarkerDepth(MarkerKind kind, const MarkerStyle& style) {
   long double depth;
-  if (kind == kLineArrow) {
+  if (kind == MarkerKind::LineArrow) {
     depth = PointAlong({0, 0}, style.ArrowLength, style.ArrowAngle).x;
   } else {
     depth = GlyphDepth(kind) * style.MarkerScale;
@@ -36,12 +36,12 @@ double MarkerDepth(int kind, const MarkerStyle& style) {
   return static_cast<double>(depth * style.DrawingScale);
 }
 
-EndMarker MakeEndMarker(int kind, Point end, double end_angle,
+EndMarker MakeEndMarker(MarkerKind kind, Point end, double end_angle,
                         const MarkerStyle& style) {
   EndMarker marker;
   marker.Kind = kind;
   marker.At = end;
-  if (kind == kLineArrow) {
+  if (kind == MarkerKind::LineArrow) {
     const double r = style.ArrowLength * style.DrawingScale;
     marker.Wing1 = PointAlong(end, r, end_angle + 180 + style.ArrowAngle);
     marker.Wing2 = PointAlong(end, r, end_angle + 180 - style.ArrowAngle);

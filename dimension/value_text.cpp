@@ -41,11 +41,11 @@ TextFrame ChooseTextFrame(int choice, const ExchangeData& data) {
 
 std::string FormatValueNumber(double length, const DimensionOptions& options) {
   double v = length;
-  if (options.Unit == 1) v /= 1000;
+  if (options.Unit == LengthUnit::Metre) v /= 1000;
   v = RoundValue(options.Decimals, options.RoundingMode, v);
   std::string number = options.Separators ? FormatGrouped(options.Decimals, v)
                                           : FormatFixed(options.Decimals, v);
-  if (options.ZeroDisplay == 0) DropTrailingZeros(number);
+  if (options.ZeroDisplay == TrailingZeros::Dropped) DropTrailingZeros(number);
   if (options.FullWidth) number = ToFullWidth(number);
   return number;
 }
@@ -53,7 +53,7 @@ std::string FormatValueNumber(double length, const DimensionOptions& options) {
 std::string BuildValueText(double length, const DimensionOptions& options) {
   std::string text = options.Prefix + FormatValueNumber(length, options);
   if (options.UnitSuffix) {
-    text += options.Unit == 1 ? "\x82\x8d" /* ｍ */ : "mm";
+    text += options.Unit == LengthUnit::Metre ? "\x82\x8d" /* ｍ */ : "mm";
   }
   return text + options.Suffix;
 }

@@ -15,6 +15,7 @@ struct TextFrame {
   int32_t Type = 1;            // 0: free size
   double W = 3, H = 3, D = 0;  // paper mm
   int32_t Color = 2;
+  bool operator==(const TextFrame&) const = default;
 };
 
 // Choice 0 is the host's current text type; 1..10 name a text type.
@@ -33,6 +34,7 @@ struct ValueLabel {
   std::string Text;
   Point Position;  // insertion point
   Point Direction;
+  bool operator==(const ValueLabel&) const = default;
 };
 
 // Places a value of drawn width `width` (drawing units) at the value point

@@ -9,39 +9,41 @@
 #include <system_error>
 #include <vector>
 
+#include "dimension/dimension_options.h"
 #include "exchange/native_path.h"
 
 namespace halvane {
 
-// Every control of the dialog, in tab order, then the status label.
+// Every control of the dialog, in tab order, then the status label. The
+// controls are described in form/form_controls.cpp.
 enum class ControlId {
-  ComboBox1,
-  ComboBox2,
-  Edit7,
-  Edit8,
-  Edit1,
-  ComboBox3,
-  Edit2,
-  Edit3,
-  ComboBox4,
-  ComboBox5,
-  RadioGroup1,
-  RadioGroup2,
-  CheckBox1,
-  CheckBox2,
-  CheckBox3,
-  CheckBox4,
-  Edit4,
-  Edit5,
-  Edit6,
-  Edit9,
-  Button1,
-  Button2,
-  Memo1,
-  LabelA1,
+  StartMarker,
+  EndMarker,
+  ArrowLength,
+  ArrowAngle,
+  MarkerScale,
+  TextType,
+  Prefix,
+  Suffix,
+  Precision,
+  Rounding,
+  ZeroDisplay,
+  Unit,
+  Separators,
+  UnitSuffix,
+  FullWidth,
+  AsFigure,
+  ValueDistance,
+  ExtensionGap,
+  ExtensionOvershoot,
+  ReverseOvershoot,
+  Ok,
+  Cancel,
+  Help,
+  Status,
 };
 
-const char* ControlName(ControlId id);  // "ComboBox3"
+inline constexpr int kControlCount = static_cast<int>(ControlId::Status) + 1;
 
 // All texts are Shift-JIS bytes.
 struct ListControl {
@@ -52,7 +54,6 @@ struct ListControl {
 struct EditControl {
   std::string Text;
   int MaxLength = 0;  // in Shift-JIS bytes
-  bool ImeOff = true;
 };
 
 struct RadioControl {
@@ -73,7 +74,7 @@ class FormToolkit {
   virtual void SetFocus(ControlId control) = 0;
   // Modal message box with a single OK button; text in Shift-JIS.
   virtual void ShowMessage(std::string_view text) = 0;
-  // Paints the status label with the form's LabelA1 caption at once.
+  // Paints the status label with the form's StatusText at once.
   virtual void RepaintStatus() = 0;
   // Closes the dialog; the toolkit then runs FormClose.
   virtual void Close() = 0;
@@ -85,7 +86,7 @@ class FormToolkit {
 
 class TForm1 {
  public:
-  // Every control with the initial values of the form resource.
+  // Every control with its initial value from the control table.
   TForm1();
 
   void SetToolkit(FormToolkit* toolkit) { toolkit_ = toolkit; }
@@ -94,19 +95,26 @@ class TForm1 {
   // Event handlers.
   void FormShow();
   void FormClose();
-  void Button1Click();  // OK
-  void Button2Click();  // Cancel
+  void OkClick();
+  void CancelClick();
 
   void LoadSettings(const NativePath& path);
   void SaveSettings(const NativePath& path);
 
-  // Controls.
-  ListControl ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5;
-  EditControl Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9;
-  RadioControl RadioGroup1, RadioGroup2;
-  CheckControl CheckBox1, CheckBox2, CheckBox3, CheckBox4;
-  std::string LabelA1;  // status label caption
+  // The controls' values, each filled from its row of the control table.
+  ListControl StartMarker, EndMarker;   // end marker kinds
+  EditControl ArrowLength, ArrowAngle;  // of a line arrow
+  EditControl MarkerScale;              // of the point markers
+  ListControl TextType;                 // of the value
+  EditControl Prefix, Suffix;           // around the value
+  ListControl Precision, Rounding;      // of the value
+  RadioControl ZeroDisplay, Unit;       // of the value
+  CheckControl Separators, UnitSuffix, FullWidth, AsFigure;
+  EditControl ValueDistance, ExtensionGap, ExtensionOvershoot, ReverseOvershoot;
+  std::string StatusText;
 
+  // The command the batch file chose; the settings are the same for all.
+  DimensionDirection Direction = DimensionDirection::Horizontal;
   int SavedLeft = 100;
   int SavedTop = 100;
   // The executable's folder with a trailing delimiter; set by FormShow.

@@ -1,5 +1,6 @@
 #include "form/form_options.h"
 
+#include "form/form_controls.h"
 #include "util/number_parse.h"
 #include "util/sjis_text.h"
 
@@ -17,6 +18,18 @@ std::string Affix(const std::string& text) {
   return StripSpaces(text).empty() ? std::string() : text;
 }
 
+// The order in which OK checks the controls: the markers' scale before the
+// line arrow's length and angle, the rest in tab order.
+constexpr ControlId kCheckOrder[] = {
+    ControlId::StartMarker,      ControlId::EndMarker,
+    ControlId::MarkerScale,      ControlId::ArrowLength,
+    ControlId::ArrowAngle,       ControlId::TextType,
+    ControlId::Precision,        ControlId::Rounding,
+    ControlId::ZeroDisplay,      ControlId::Unit,
+    ControlId::ExtensionGap,     ControlId::ExtensionOvershoot,
+    ControlId::ReverseOvershoot,
+};
+
 }  // namespace
 
 int SelectedIndex(const ListControl& list) {
@@ -27,48 +40,45 @@ int SelectedIndex(const RadioControl& radio) {
   return InRange(radio.ItemIndex, radio.Items.size());
 }
 
+bool Accepted(const TForm1& form, ControlId id) {
+  if (const auto* list = FieldOf<ListControl>(form, id))
+    return SelectedIndex(*list) >= 0;
+  if (const auto* radio = FieldOf<RadioControl>(form, id))
+    return SelectedIndex(*radio) >= 0;
+  if (const auto* edit = FieldOf<EditControl>(form, id))
+    return WithinLimits(RowOf(id).Accepts, ParseFloat(edit->Text));
+  return true;
+}
+
+std::span<const ControlId> CheckOrder() { return kCheckOrder; }
+
 std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
                                               DimensionOptions& options) {
-  options.StartKind = SelectedIndex(form.ComboBox1);
-  options.EndKind = SelectedIndex(form.ComboBox2);
-  options.MarkerScale = ParseFloat(form.Edit1.Text);
-  if (options.StartKind < 0) return ControlId::ComboBox1;
-  if (options.EndKind < 0) return ControlId::ComboBox2;
-  if (!(options.MarkerScale > 0)) return ControlId::Edit1;
+  for (const ControlId id : kCheckOrder)
+    if (!Accepted(form, id)) return id;
 
-  options.ArrowLength = ParseFloat(form.Edit7.Text);
-  options.ArrowAngle = ParseFloat(form.Edit8.Text);
-  if (!(options.ArrowLength > 0 && options.ArrowLength <= 1000)) {
-    return ControlId::Edit7;
-  }
-  if (!(options.ArrowAngle > 0 && options.ArrowAngle < 180)) {
-    return ControlId::Edit8;
-  }
-
-  options.TextTypeChoice = SelectedIndex(form.ComboBox3);
-  options.Prefix = Affix(form.Edit2.Text);
-  options.Suffix = Affix(form.Edit3.Text);
-  options.Decimals = SelectedIndex(form.ComboBox4);
-  options.RoundingMode = SelectedIndex(form.ComboBox5);
-  options.ZeroDisplay = SelectedIndex(form.RadioGroup1);
-  options.Unit = SelectedIndex(form.RadioGroup2);
-  options.Separators = form.CheckBox1.Checked;
-  options.UnitSuffix = form.CheckBox2.Checked;
-  options.FullWidth = form.CheckBox3.Checked;
-  options.AsFigure = form.CheckBox4.Checked;
-  options.ValueDistance = ParseFloat(form.Edit4.Text);
-  options.ExtensionGap = ParseFloat(form.Edit5.Text);
-  options.ExtensionOvershoot = ParseFloat(form.Edit6.Text);
-  options.ReverseOvershoot = ParseFloat(form.Edit9.Text);
-
-  if (options.TextTypeChoice < 0) return ControlId::ComboBox3;
-  if (options.Decimals < 0) return ControlId::ComboBox4;
-  if (options.RoundingMode < 0) return ControlId::ComboBox5;
-  if (options.ZeroDisplay < 0) return ControlId::RadioGroup1;
-  if (options.Unit < 0) return ControlId::RadioGroup2;
-  if (!(options.ExtensionGap >= 0)) return ControlId::Edit5;
-  if (!(options.ExtensionOvershoot >= 0)) return ControlId::Edit6;
-  if (!(options.ReverseOvershoot >= 0)) return ControlId::Edit9;
+  options.StartKind = static_cast<MarkerKind>(SelectedIndex(form.StartMarker));
+  options.EndKind = static_cast<MarkerKind>(SelectedIndex(form.EndMarker));
+  options.MarkerScale = ParseFloat(form.MarkerScale.Text);
+  options.ArrowLength = ParseFloat(form.ArrowLength.Text);
+  options.ArrowAngle = ParseFloat(form.ArrowAngle.Text);
+  options.TextTypeChoice = SelectedIndex(form.TextType);
+  options.Prefix = Affix(form.Prefix.Text);
+  options.Suffix = Affix(form.Suffix.Text);
+  options.Decimals = SelectedIndex(form.Precision);
+  options.RoundingMode = static_cast<Rounding>(SelectedIndex(form.Rounding));
+  options.ZeroDisplay =
+      static_cast<TrailingZeros>(SelectedIndex(form.ZeroDisplay));
+  options.Unit = static_cast<LengthUnit>(SelectedIndex(form.Unit));
+  options.Separators = form.Separators.Checked;
+  options.UnitSuffix = form.UnitSuffix.Checked;
+  options.FullWidth = form.FullWidth.Checked;
+  options.AsFigure = form.AsFigure.Checked;
+  options.ValueDistance = ParseFloat(form.ValueDistance.Text);
+  options.ExtensionGap = ParseFloat(form.ExtensionGap.Text);
+  options.ExtensionOvershoot = ParseFloat(form.ExtensionOvershoot.Text);
+  options.ReverseOvershoot = ParseFloat(form.ReverseOvershoot.Text);
+  options.Direction = form.Direction;
   return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "dimension/dimension_options.h"
 #include "form/form_model.h"
@@ -16,5 +17,12 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
 // An item index that names an item of the list (no selection is -1).
 int SelectedIndex(const ListControl& list);
 int SelectedIndex(const RadioControl& radio);
+
+// Whether OK takes the value of `id`: a list or radio group with an item
+// selected, an edit whose number lies within the control's limits.
+bool Accepted(const TForm1& form, ControlId id);
+
+// The controls OK checks, in the order it checks them.
+std::span<const ControlId> CheckOrder();
 
 }  // namespace halvane

@@ -1,5 +1,7 @@
 #include "form/headless_toolkit.h"
 
+#include "form/form_controls.h"
+
 namespace halvane {
 
 HeadlessToolkit::HeadlessToolkit(TForm1& form,
@@ -17,7 +19,7 @@ void HeadlessToolkit::ShowMessage(std::string_view text) {
 }
 
 void HeadlessToolkit::RepaintStatus() {
-  Events.push_back("status " + form_.LabelA1);
+  Events.push_back("status " + form_.StatusText);
 }
 
 void HeadlessToolkit::Close() {

@@ -25,7 +25,7 @@ class HeadlessToolkit : public FormToolkit {
   void MoveTo(int left, int top) override;
   NativePath ExecutablePath() override;
 
-  // "focus Edit1", "message <text>", "status <caption>", "close",
+  // "focus <control name>", "message <text>", "status <caption>", "close",
   // "move <left> <top>"; texts in Shift-JIS.
   std::vector<std::string> Events;
   bool Closed = false;

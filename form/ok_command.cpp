@@ -1,4 +1,4 @@
-// OK: checks the options, saves them, and draws one horizontal dimension.
+// OK: checks the options, saves them, and draws one dimension.
 #include "dimension/dimension_output.h"
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
@@ -12,7 +12,7 @@ namespace halvane {
 namespace {
 
 void ShowStatus(TForm1& form, const char* text) {
-  form.LabelA1 = text;
+  form.StatusText = text;
   form.Toolkit().RepaintStatus();
 }
 
@@ -35,7 +35,7 @@ DimensionPoints PickedDimensionPoints(const ExchangeData& data) {
 
 }  // namespace
 
-void TForm1::Button1Click() {
+void TForm1::OkClick() {
   Toolkit().GetPosition(SavedLeft, SavedTop);
 
   DimensionOptions options;

@@ -54,7 +54,7 @@ void TForm1::FormShow() {
   ProgramFolder = RemoveFileName(Toolkit().ExecutablePath());
   ReadExchangeFile(InProgramFolder(ProgramFolder, kExchangeFileName));
   ResetWriterState();
-  FillTextTypeList(ComboBox3, Exchange());
+  FillTextTypeList(TextType, Exchange());
   LoadSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
   Toolkit().MoveTo(SavedLeft, SavedTop);
 }
@@ -79,6 +79,6 @@ void TForm1::FormClose() {
   }
 }
 
-void TForm1::Button2Click() { Toolkit().Close(); }
+void TForm1::CancelClick() { Toolkit().Close(); }
 
 }  // namespace halvane

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <type_traits>
+#include <variant>
 
 #include "exchange/file_access.h"
 #include "exchange/text_file.h"
+#include "form/form_controls.h"
 #include "util/number_parse.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
@@ -70,19 +73,26 @@ int StoredRadioIndex(int32_t value, std::size_t item_count) {
 
 namespace {
 
-// Lines 1 to 22 in file order; `visit` returns false to stop.
+// Lines 1 to 22 in file order: the dialog's position, then the stored
+// controls; `visit` returns false to stop.
 template <typename Form, typename Visit>
 bool ForEachSetting(Form& form, Visit&& visit) {
-  return visit(form.SavedLeft) && visit(form.SavedTop) &&
-         visit(form.ComboBox1) && visit(form.ComboBox2) &&
-         visit(form.ComboBox3) && visit(form.ComboBox4) &&
-         visit(form.ComboBox5) && visit(form.Edit1) && visit(form.Edit2) &&
-         visit(form.Edit3) && visit(form.Edit4) && visit(form.Edit5) &&
-         visit(form.Edit6) && visit(form.Edit7) && visit(form.Edit8) &&
-         visit(form.Edit9) && visit(form.RadioGroup1) &&
-         visit(form.RadioGroup2) && visit(form.CheckBox1) &&
-         visit(form.CheckBox2) && visit(form.CheckBox3) &&
-         visit(form.CheckBox4);
+  if (!visit(form.SavedLeft) || !visit(form.SavedTop)) return false;
+  for (const ControlId id : SettingsOrder()) {
+    const bool more = std::visit(
+        [&](auto member) {
+          using Member = decltype(member);
+          if constexpr (std::is_same_v<Member, std::monostate> ||
+                        std::is_same_v<Member, std::string TForm1::*>) {
+            return true;  // never stored
+          } else {
+            return visit(form.*member);
+          }
+        },
+        RowOf(id).Field);
+    if (!more) return false;
+  }
+  return true;
 }
 
 class SettingApplier {

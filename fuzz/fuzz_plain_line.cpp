@@ -3,19 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 #include "exchange/reader/line_splitter.h"
 #include "exchange/reader/plain_line.h"
-
-namespace {
-
-bool SameNumber(double a, double b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-}  // namespace
+#include "fuzz/number_reference.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static halvane::PlainLine plain;
@@ -33,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (got.Count != expected.Count) std::abort();
   for (int k = 1; k <= got.Count; ++k) {
     if (got.Field(k) != expected.Field(k)) std::abort();
-    if (!SameNumber(got.Number(k), expected.Number(k))) std::abort();
+    if (!halvane::reference::Same(got.Number(k), expected.Number(k)))
+      std::abort();
   }
   return 0;
 }

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "form/settings_file.h"
 #include "exchange/exchange_data.h"
 #include "exchange_invariants.h"
+#include "form/form_controls.h"
+#include "form/settings_file.h"
 #include "fuzz_file.h"
-#include "form/form_model.h"
 #include "util/sjis_text.h"
 
 namespace halvane {
@@ -33,7 +33,7 @@ bool WriteFile(std::string_view bytes) {
 // between 0 and 11 items, taken from the input's length.
 TForm1 ShownForm(std::size_t text_types) {
   TForm1 form;
-  form.ComboBox3.Items.assign(text_types, "No");
+  form.TextType.Items.assign(text_types, "No");
   return form;
 }
 
@@ -53,27 +53,25 @@ bool EndsOnCharacter(std::string_view text) {
 }
 
 void CheckControls(const TForm1& form) {
-  for (const ListControl* list :
-       {&form.ComboBox1, &form.ComboBox2, &form.ComboBox3, &form.ComboBox4,
-        &form.ComboBox5}) {
-    Require(list->ItemIndex >= -1 &&
-                list->ItemIndex < static_cast<int>(list->Items.size()),
-            "a list index names an item or is -1");
-  }
-  for (const RadioControl* radio : {&form.RadioGroup1, &form.RadioGroup2}) {
-    Require(radio->ItemIndex >= 0 &&
-                radio->ItemIndex < static_cast<int>(radio->Items.size()),
-            "a radio index names an option");
-  }
-  for (const EditControl* edit :
-       {&form.Edit1, &form.Edit2, &form.Edit3, &form.Edit4, &form.Edit5,
-        &form.Edit6, &form.Edit7, &form.Edit8, &form.Edit9}) {
-    Require(edit->Text.size() <= static_cast<std::size_t>(edit->MaxLength),
-            "an edit text within its byte limit");
-    Require(SingleLineText(edit->Text).size() == edit->Text.size(),
-            "an edit text on one line");
-    Require(EndsOnCharacter(edit->Text),
-            "an edit text ends on a character boundary");
+  for (const ControlRow& row : ControlRows()) {
+    if (const auto* list = FieldOf<ListControl>(form, row.Id)) {
+      Require(list->ItemIndex >= -1 &&
+                  list->ItemIndex < static_cast<int>(list->Items.size()),
+              "a list index names an item or is -1");
+    }
+    if (const auto* radio = FieldOf<RadioControl>(form, row.Id)) {
+      Require(radio->ItemIndex >= 0 &&
+                  radio->ItemIndex < static_cast<int>(radio->Items.size()),
+              "a radio index names an option");
+    }
+    if (const auto* edit = FieldOf<EditControl>(form, row.Id)) {
+      Require(edit->Text.size() <= static_cast<std::size_t>(row.MaxLength),
+              "an edit text within its byte limit");
+      Require(SingleLineText(edit->Text).size() == edit->Text.size(),
+              "an edit text on one line");
+      Require(EndsOnCharacter(edit->Text),
+              "an edit text ends on a character boundary");
+    }
   }
 }
 
@@ -114,10 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string saved = FormatSettings(loaded, Exchange());
   if (!WriteFile(saved)) return 0;
   TForm1 expected = loaded;
-  for (ListControl* list :
-       {&expected.ComboBox1, &expected.ComboBox2, &expected.ComboBox3,
-        &expected.ComboBox4, &expected.ComboBox5}) {
-    list->ItemIndex = StoredListIndex(list->ItemIndex, list->Items.size());
+  for (const ControlRow& row : ControlRows()) {
+    if (ListControl* list = ListOf(expected, row.Id))
+      list->ItemIndex = StoredListIndex(list->ItemIndex, list->Items.size());
   }
   const TForm1 reloaded = Load(text_types);
   CheckControls(reloaded);

@@ -8,38 +8,8 @@ const char kFormCaption[] = "Halvane";
 const char kApplicationTitle[] = "t482_Halvane";
 const char kFontName[] =
     "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e" /* ＭＳ ゴシック */;
-const char kButton1Caption[] = "\x82\x6e\x82\x6a(&Y)" /* ＯＫ(&Y) */;
-const char kButton2Caption[] =
-    "\x83\x4c\x83\x83\x83\x93\x83\x5a\x83\x8b(&N)" /* キャンセル(&N) */;
 
 namespace {
-
-constexpr std::array<ControlPlace, 24> kControls{{
-    {ControlId::ComboBox1, {48, 4, 81, 21}},
-    {ControlId::ComboBox2, {48, 28, 81, 21}},
-    {ControlId::Edit7, {48, 64, 33, 21}},
-    {ControlId::Edit8, {48, 88, 33, 21}},
-    {ControlId::Edit1, {72, 112, 57, 21}},
-    {ControlId::ComboBox3, {136, 28, 169, 21}},
-    {ControlId::Edit2, {200, 56, 105, 21}},
-    {ControlId::Edit3, {200, 80, 105, 21}},
-    {ControlId::ComboBox4, {200, 136, 105, 21}},
-    {ControlId::ComboBox5, {200, 160, 105, 21}},
-    {ControlId::RadioGroup1, {8, 184, 145, 41}},
-    {ControlId::RadioGroup2, {160, 184, 145, 41}},
-    {ControlId::CheckBox1, {8, 232, 145, 17}},
-    {ControlId::CheckBox2, {152, 232, 105, 17}},
-    {ControlId::CheckBox3, {256, 232, 129, 17}},
-    {ControlId::CheckBox4, {384, 232, 105, 17}},
-    {ControlId::Edit4, {200, 252, 57, 21}},
-    {ControlId::Edit5, {200, 276, 57, 21}},
-    {ControlId::Edit6, {200, 300, 57, 21}},
-    {ControlId::Edit9, {200, 324, 57, 21}},
-    {ControlId::Button1, {360, 264, 137, 33}},
-    {ControlId::Button2, {360, 312, 137, 33}},
-    {ControlId::Memo1, {312, 0, 193, 225}},
-    {ControlId::LabelA1, {0, 351, 511, 24}},
-}};
 
 constexpr std::array<LabelPlace, 22> kLabels{{
     {"Label6", "\x8e\x6e\x93\x5f" /* 始点 */, 8, 8, 13},
@@ -90,75 +60,8 @@ constexpr std::array<LabelPlace, 22> kLabels{{
     {"Label22", "\x90\x7d\x90\xa1mm" /* 図寸mm */, 264, 328, 13},
 }};
 
-constexpr std::array<const char*, 25> kMemo{{
-    "\x81\x9e\x90\xa1\x96\x40\x92\x6c\x82\xcc\x90\x85\x95\xbd\x88"
-    "\xca\x92\x75\x82\xf0" /* ◇寸法値の水平位置を */,
-    "\x81\x40\x8e\x77\x92\xe8\x8f\x6f\x97\x88\x82\xe9\x90\x85\x95"
-    "\xbd\x90\xa1\x96\x40\x90\xfc" /* 　指定出来る水平寸法線 */,
-    "\x81\x40\x82\xf0\x8d\xec\x90\x7d\x82\xb5\x82\xdc\x82\xb7" /* 　を作図します
-                                                                */
-    ,
-    "\x81\x9e\x90\xa1\x96\x40\x92\x6c\x82\xcc\x88\xca\x92\x75\x8e"
-    "\x77\x92\xe8\x82\xcd" /* ◇寸法値の位置指定は */,
-    "\x81\x40\x90\xa1\x96\x40\x92\x6c\x82\xaa\x92\x86\x89\x9b\x82"
-    "\xcc\x8f\xea\x8d\x87\x82\xcd" /* 　寸法値が中央の場合は */,
-    "\x81\x40\x81\x40\x81\x40\x92\x86\x89\xba\x93\x5f\x8a\xee\x8f"
-    "\x80" /* 　　　中下点基準 */,
-    "\x81\x40\x90\xa1\x96\x40\x92\x6c\x82\xaa\x8d\xb6\x8f\x6f\x82"
-    "\xb5\x82\xcc\x8f\xea\x8d\x87\x82\xcd" /* 　寸法値が左出しの場合は
-                                            */
-    ,
-    "\x81\x40\x81\x40\x81\x40\x89\x45\x89\xba\x93\x5f\x8a\xee\x8f"
-    "\x80\x81\x40" /* 　　　右下点基準　 */,
-    "\x81\x40\x90\xa1\x96\x40\x92\x6c\x82\xaa\x89\x45\x8f\x6f\x82"
-    "\xb5\x82\xcc\x8f\xea\x8d\x87\x82\xcd" /* 　寸法値が右出しの場合は
-                                            */
-    ,
-    "\x81\x40\x81\x40\x81\x40\x8d\xb6\x89\xba\x93\x5f\x8a\xee\x8f"
-    "\x80" /* 　　　左下点基準 */,
-    "\x81\x40\x82\xc6\x82\xc8\x82\xe8\x82\xdc\x82\xb7" /* 　となります
-                                                        */
-    ,
-    "\x81\x9e\x90\xa1\x96\x40\x92\x6c\x82\xaa\x90\xa1\x96\x40\x95"
-    "\xe2\x8f\x95\x90\xfc\x8a\xd4" /* ◇寸法値が寸法補助線間 */,
-    "\x81\x40\x8b\x79\x82\xd1\x81\x41\x90\xa1\x96\x40\x95\xe2\x8f"
-    "\x95\x90\xfc\x82\xc6" /* 　及び、寸法補助線と */,
-    "\x81\x40\x8f\x64\x82\xc8\x82\xe9\x8f\xea\x8d\x87\x82\xc9\x82"
-    "\xcd" /* 　重なる場合には */,
-    "\x81\x40\x8b\x74\x96\xee\x88\xf3\x82\xc9\x82\xcd\x82\xc8\x82"
-    "\xe8\x82\xdc\x82\xb9\x82\xf1" /* 　逆矢印にはなりません */,
-    "",
-    "\x81\x9f\x83\x75\x83\x8d\x83\x62\x83\x4e\x90\x7d\x8c\x60\x93"
-    "\xe0\x82\xcc\x82\xe0\x82\xcc" /* ◆ブロック図形内のもの */,
-    "\x81\x40\x82\xcd\x8f\x88\x97\x9d\x8f\x6f\x97\x88\x82\xdc\x82"
-    "\xb9\x82\xf1\x82\xcc\x82\xc5" /* 　は処理出来ませんので */,
-    "\x81\x40\x8c\xe4\x92\x8d\x88\xd3\x89\xba\x82\xb3\x82\xa2\x81"
-    "\x42" /* 　御注意下さい。 */,
-    "\x81\x40\x83\x75\x83\x8d\x83\x62\x83\x4e\x95\xd2\x8f\x57\x93"
-    "\xe0\x82\xc5\x8d\x73\x82\xa4" /* 　ブロック編集内で行う */,
-    "\x81\x40\x8f\xea\x8d\x87\x82\xc9\x82\xcd\x81\x41\x96\x7b\x83"
-    "\x5c\x83\x74\x83\x67\x82\xf0" /* 　場合には、本ソフトを */,
-    "\x81\x40Jw_"
-    "cad\x82\xcc\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x8b"
-    "\x81\x45" /* 　Jw_cadのインストール・ */,
-    "\x81\x40\x83\x74\x83\x48\x83\x8b\x83\x5f\x82\xc9\x94\x7a\x92"
-    "\x75\x82\xb5\x82\xc4" /* 　フォルダに配置して */,
-    "\x81\x40\x8e\xc0\x8d\x73\x82\xf0\x8d\x73\x82\xa4\x95\x4b\x97"
-    "\x76\x82\xaa\x82\xa0\x82\xe9" /* 　実行を行う必要がある */,
-    "\x81\x40\x8f\xea\x8d\x87\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82"
-    "\xb7\x81\x42" /* 　場合があります。 */,
-}};
-
 }  // namespace
 
-std::span<const ControlPlace> ControlPlaces() { return kControls; }
-
-const PixelRect& PlaceOf(ControlId id) {
-  return kControls[static_cast<std::size_t>(id)].Place;
-}
-
 std::span<const LabelPlace> LabelPlaces() { return kLabels; }
-
-std::span<const char* const> MemoLines() { return kMemo; }
 
 }  // namespace halvane

@@ -1,9 +1,13 @@
 #include "ui/win32_app.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "form/command_switch.h"
 #include "ui/dialog_layout.h"
 #include "ui/win32_resources.h"
 #include "ui/win32_text.h"
@@ -67,9 +71,30 @@ int RunMessageLoop(const Win32Dialog& dialog, RunObserver* observer) {
   return 0;
 }
 
+// The program's arguments in Shift-JIS, as the batch file gave them.
+std::vector<std::string> CommandLineArguments() {
+  std::vector<std::string> arguments;
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(WideToSjis(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
 }  // namespace
 
 int RunHalvane(HINSTANCE instance, RunObserver* observer) {
+  // A switch it does not know is never drawn as another direction: the
+  // host's file stays as the host wrote it, and the host shows 未実行.
+  const std::vector<std::string> arguments = CommandLineArguments();
+  const std::optional<DimensionDirection> direction =
+      DirectionOfArguments(arguments);
+  if (!direction) {
+    MessageBoxW(nullptr, SjisToWide(UnknownSwitchMessage(arguments)).c_str(),
+                SjisToWide(kFormCaption).c_str(), MB_OK | MB_ICONWARNING);
+    return 2;
+  }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   HWND application = CreateApplicationWindow(instance);
@@ -78,6 +103,7 @@ int RunHalvane(HINSTANCE instance, RunObserver* observer) {
   int result = 0;
   try {
     TForm1 form;
+    form.Direction = *direction;
     Win32Dialog dialog(form, observer);
     if (dialog.Create(instance, application)) {
       SetWindowLongPtrW(application, GWLP_USERDATA,

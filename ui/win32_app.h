@@ -14,7 +14,8 @@ class RunObserver : public DialogObserver {
   virtual void FocusChanged(ControlId control) = 0;
 };
 
-// Runs until Form1 has closed; the exit code of the process.
+// Runs the command the program's switch chooses until Form1 has closed; the
+// exit code of the process.
 int RunHalvane(HINSTANCE instance, RunObserver* observer);
 
 }  // namespace halvane

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "form/command_switch.h"
 #include "ui/dialog_layout.h"
 #include "ui/win32_edit_hooks.h"
 #include "ui/win32_font.h"
@@ -21,8 +22,8 @@ constexpr int kDropDownHeight = 200;
 COLORREF ToColorRef(const Rgb& c) { return RGB(c.Red, c.Green, c.Blue); }
 
 int ChildId(ControlId id) {
-  if (id == ControlId::Button1) return IDOK;
-  if (id == ControlId::Button2) return IDCANCEL;
+  if (id == ControlId::Ok) return IDOK;
+  if (id == ControlId::Cancel) return IDCANCEL;
   return kFirstControlId + static_cast<int>(id);
 }
 
@@ -111,7 +112,7 @@ bool MakeRadioGroup(HWND dialog, ControlId id, const PixelRect& frame,
                        WS_GROUP | BS_GROUPBOX, 0, frame, ChildId(id), gdi.Font);
   if (!box) return false;
   controls.Windows[static_cast<std::size_t>(id)] = box;
-  const int group = id == ControlId::RadioGroup1 ? 0 : 1;
+  const int group = id == ControlId::ZeroDisplay ? 0 : 1;
   const int caption_height = FontCellHeight(dialog, gdi.Font);
   for (int item = 0; item < kRadioItems; ++item) {
     const std::string caption =
@@ -128,18 +129,21 @@ bool MakeRadioGroup(HWND dialog, ControlId id, const PixelRect& frame,
   return true;
 }
 
-std::wstring MemoText() {
+std::wstring MemoText(std::span<const char* const> lines,
+                      DimensionDirection direction) {
   std::string text;
-  for (const char* line : MemoLines()) {
-    if (line != MemoLines().front()) text += "\r\n";
-    text += line;
+  for (const char* line : lines) {
+    if (line != lines.front()) text += "\r\n";
+    text += NameDirection(line, direction);
   }
   return SjisToWide(text);
 }
 
-HWND MakeControl(HWND dialog, ControlId id, const PixelRect& place,
-                 TForm1& form, const DialogGdi& gdi) {
-  switch (KindOf(id)) {
+HWND MakeControl(HWND dialog, const ControlRow& row, TForm1& form,
+                 const DialogGdi& gdi) {
+  const ControlId id = row.Id;
+  const PixelRect& place = row.Place;
+  switch (row.Kind) {
     case ControlKind::List:
       return MakeList(dialog, id, place, gdi.Font);
     case ControlKind::Edit:
@@ -150,15 +154,15 @@ HWND MakeControl(HWND dialog, ControlId id, const PixelRect& place,
                        WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0, place,
                        ChildId(id), gdi.Font);
     case ControlKind::Button: {
-      const bool ok = id == ControlId::Button1;
+      const bool ok = id == ControlId::Ok;
       return MakeChild(
-          dialog, L"BUTTON", SjisToWide(ok ? kButton1Caption : kButton2Caption),
+          dialog, L"BUTTON", SjisToWide(row.Text),
           WS_TABSTOP | WS_GROUP | (ok ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
           place, ChildId(id), gdi.Font);
     }
     case ControlKind::Memo: {
       HWND memo = MakeChild(
-          dialog, L"EDIT", MemoText(),
+          dialog, L"EDIT", MemoText(row.Items, form.Direction),
           WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL,
           WS_EX_CLIENTEDGE, place, ChildId(id), gdi.Font);
       if (memo) LeaveDialogKeysToDialog(memo);
@@ -174,17 +178,12 @@ HWND MakeControl(HWND dialog, ControlId id, const PixelRect& place,
   return nullptr;
 }
 
-void SwitchOffInputMethod(ControlId id, HWND window, TForm1& form) {
-  const EditControl* edit = EditOf(form, id);
-  const bool off = edit ? edit->ImeOff : KindOf(id) == ControlKind::List;
-  if (off) ImmAssociateContext(window, nullptr);
-}
-
-bool MakeLabels(HWND dialog, const DialogGdi& gdi) {
+bool MakeLabels(HWND dialog, DimensionDirection direction,
+                const DialogGdi& gdi) {
   int id = kFirstLabelId;
   for (const LabelPlace& label : LabelPlaces()) {
     HFONT font = label.FontHeight == kFontHeight ? gdi.Font : gdi.SmallFont;
-    const std::wstring text = SjisToWide(label.Text);
+    const std::wstring text = SjisToWide(NameDirection(label.Text, direction));
     const SIZE size = TextSize(dialog, font, text);
     // Labels lie below the controls and must not paint over them.
     if (!MakeChild(dialog, L"STATIC", text,
@@ -217,7 +216,7 @@ DialogGdi::~DialogGdi() {
 }
 
 HWND DialogControls::RadioButton(ControlId group, int item) const {
-  const int index = group == ControlId::RadioGroup1 ? 0 : 1;
+  const int index = group == ControlId::ZeroDisplay ? 0 : 1;
   return RadioButtons[index][static_cast<std::size_t>(item)];
 }
 
@@ -228,26 +227,26 @@ std::optional<ControlId> DialogControls::Find(HWND window) const {
   for (int group = 0; group < 2; ++group)
     for (HWND button : RadioButtons[group])
       if (button == window)
-        return group == 0 ? ControlId::RadioGroup1 : ControlId::RadioGroup2;
+        return group == 0 ? ControlId::ZeroDisplay : ControlId::Unit;
   return std::nullopt;
 }
 
 bool CreateDialogControls(HWND dialog, TForm1& form, const DialogGdi& gdi,
                           DialogControls& controls) {
   if (!gdi.Font || !gdi.SmallFont) return false;
-  for (const ControlPlace& place : ControlPlaces()) {
-    if (KindOf(place.Id) == ControlKind::Radio) {
-      if (!MakeRadioGroup(dialog, place.Id, place.Place,
-                          *RadioOf(form, place.Id), gdi, controls))
+  for (const ControlRow& row : ControlRows()) {
+    if (row.Kind == ControlKind::Radio) {
+      if (!MakeRadioGroup(dialog, row.Id, row.Place, *RadioOf(form, row.Id),
+                          gdi, controls))
         return false;
       continue;
     }
-    HWND window = MakeControl(dialog, place.Id, place.Place, form, gdi);
+    HWND window = MakeControl(dialog, row, form, gdi);
     if (!window) return false;
-    controls.Windows[static_cast<std::size_t>(place.Id)] = window;
-    SwitchOffInputMethod(place.Id, window, form);
+    controls.Windows[static_cast<std::size_t>(row.Id)] = window;
+    if (row.ImeOff) ImmAssociateContext(window, nullptr);
   }
-  return MakeLabels(dialog, gdi);
+  return MakeLabels(dialog, form.Direction, gdi);
 }
 
 }  // namespace halvane

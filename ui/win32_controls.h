@@ -7,8 +7,8 @@
 #include <array>
 #include <optional>
 
+#include "form/form_controls.h"
 #include "form/form_model.h"
-#include "ui/form_fields.h"
 
 namespace halvane {
 

@@ -65,7 +65,7 @@ bool Win32Dialog::Create(HINSTANCE instance, HWND owner) {
 void Win32Dialog::Show() {
   ShowWindow(window_, SW_SHOW);
   if (!window_) return;  // closed while being shown
-  SetFocus(ControlId::ComboBox1);
+  SetFocus(ControlId::StartMarker);
   if (observer_) observer_->Shown(window_, controls_);
 }
 
@@ -148,14 +148,14 @@ void Win32Dialog::OnShown() {
 void Win32Dialog::OnCommand(WPARAM wparam) {
   if (HIWORD(wparam) != BN_CLICKED) return;
   switch (LOWORD(wparam)) {
-    case IDOK:  // Button1, Enter, Alt+Y
+    case IDOK:  // OK button, Enter, Alt+Y
       Guarded([this] {
         ReadControlsIntoModel(controls_, form_);
-        form_.Button1Click();
+        form_.OkClick();
       });
       break;
-    case IDCANCEL:  // Button2, Esc, Alt+N
-      Guarded([this] { form_.Button2Click(); });
+    case IDCANCEL:  // Cancel button, Esc, Alt+N
+      Guarded([this] { form_.CancelClick(); });
       break;
   }
 }
@@ -167,9 +167,9 @@ void Win32Dialog::OnMinimize() {
 
 INT_PTR Win32Dialog::OnColour(HDC dc, HWND control) {
   HBRUSH brush = gdi_.FormBrush;
-  if (control == controls_.Window(ControlId::Memo1))
+  if (control == controls_.Window(ControlId::Help))
     brush = gdi_.MemoBrush;
-  else if (control == controls_.Window(ControlId::LabelA1))
+  else if (control == controls_.Window(ControlId::Status))
     brush = gdi_.StatusBrush;
   LOGBRUSH colour{};
   GetObjectW(brush, sizeof colour, &colour);
@@ -201,9 +201,9 @@ void Win32Dialog::ShowMessage(std::string_view text) {
 }
 
 void Win32Dialog::RepaintStatus() {
-  HWND label = controls_.Window(ControlId::LabelA1);
+  HWND label = controls_.Window(ControlId::Status);
   if (!label) return;
-  SetWindowTextW(label, SjisToWide(form_.LabelA1).c_str());
+  SetWindowTextW(label, SjisToWide(form_.StatusText).c_str());
   RedrawWindow(label, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

@@ -63,7 +63,7 @@ void WriteModelToControls(TForm1& form, const DialogControls& controls) {
                      0);
         break;
       case ControlKind::Status:
-        SetWindowTextW(window, SjisToWide(form.LabelA1).c_str());
+        SetWindowTextW(window, SjisToWide(form.StatusText).c_str());
         break;
       case ControlKind::Button:
       case ControlKind::Memo:

@@ -7,6 +7,7 @@ namespace halvane {
 struct Point {
   double x = 0;
   double y = 0;
+  bool operator==(const Point&) const = default;
 };
 
 double Distance(double x1, double y1, double x2, double y2);

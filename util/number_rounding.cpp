@@ -17,16 +17,16 @@ double TruncateDecimal(int places, double magnitude) {
 
 }  // namespace
 
-double RoundValue(int places, int mode, double value) {
+double RoundValue(int places, Rounding mode, double value) {
   if (places < 1 || places > 13) places = 0;
   long double factor = 1;
   for (int i = 0; i < places; ++i) factor *= 10;
   long double a = std::fabs(static_cast<long double>(value));
   double rounded = 0;
-  if (mode == 0 && std::isfinite(value)) {
+  if (mode == Rounding::Truncate && std::isfinite(value)) {
     rounded = TruncateDecimal(places, std::fabs(value));
   } else {
-    long double nudge = mode == 1 ? 0.9L : 0.5L;
+    long double nudge = mode == Rounding::Up ? 0.9L : 0.5L;
     rounded = static_cast<double>(std::trunc(a * factor + nudge) / factor);
   }
   return value < 0 ? -rounded : rounded;

@@ -18,9 +18,12 @@ std::string FormatGeneral(double value);
 // Appends FormatGeneral(value) to `out` without a temporary string.
 void AppendGeneral(std::string& out, double value);
 
-// Rounding of the dimension value: mode 0 truncate, 1 round up (adds 0.9 of
-// the last place), anything else half up; places outside 1..13 mean factor 1.
-double RoundValue(int places, int mode, double value);
+enum class Rounding { Truncate, Up, HalfUp };
+
+// Rounding of the dimension value: truncate, round up (adds 0.9 of the last
+// place), or half up (also for any other value); places outside 1..13 mean
+// factor 1.
+double RoundValue(int places, Rounding mode, double value);
 // Rounds away noise below the tenth decimal.
 double RoundOffNoise(double value);
 

@@ -85,7 +85,7 @@ class ValueSideTest : public testing::TestWithParam<SideCase> {};
 
 TEST_P(ValueSideTest, SideRunAndShift) {
   const SideCase c = GetParam();
-  const ValuePlacement v = PlaceValueAlongLine(c.p1, c.p2, c.p4, 0, 10);
+  const ValuePlacement v = PlaceValueAlongLine(c.p1, c.p2, c.p4, 0, 10, 1e-10);
   EXPECT_EQ(v.Side, c.side);
   EXPECT_DOUBLE_EQ(v.Run, c.run);
   EXPECT_DOUBLE_EQ(v.Shift, c.shift);
@@ -146,10 +146,16 @@ INSTANTIATE_TEST_SUITE_P(BothOrders, ValueSideTest,
                          });
 
 TEST(ValueSideTest, JustInsideTheToleranceCountsAsBeyond) {
-  EXPECT_EQ(PlaceValueAlongLine({0, 0}, {100, 0}, {5e-11, 0}, 0, 1).Side,
-            ValueSide::BeyondStart);
-  EXPECT_EQ(PlaceValueAlongLine({0, 0}, {100, 0}, {1e-9, 0}, 0, 1).Side,
-            ValueSide::Between);
+  for (const double tolerance : {1e-10, 1e-7}) {
+    const auto side = [&](double x4) {
+      return PlaceValueAlongLine({0, 0}, {100, 0}, {x4, 0}, 0, 1, tolerance)
+          .Side;
+    };
+    EXPECT_EQ(side(tolerance / 2), ValueSide::BeyondStart) << tolerance;
+    EXPECT_EQ(side(tolerance * 2), ValueSide::Between) << tolerance;
+    EXPECT_EQ(side(100 - tolerance / 2), ValueSide::BeyondEnd) << tolerance;
+    EXPECT_EQ(side(100 - tolerance * 2), ValueSide::Between) << tolerance;
+  }
 }
 
 TEST(ReverseTest, DepthsEqualToTheLengthDoNotReverse) {

@@ -17,7 +17,7 @@ using test::BufferLines;
 using test::FreshModel;
 
 struct DepthCase {
-  int kind;
+  MarkerKind kind;
   double paper_depth;  // at marker scale 1
 };
 
@@ -32,26 +32,33 @@ TEST_P(GlyphDepthTest, TableDepthTimesMarkerAndDrawingScale) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllGlyphs, GlyphDepthTest,
-    testing::Values(DepthCase{1, 7.5}, DepthCase{2, 1.25}, DepthCase{3, 1.25},
-                    DepthCase{4, 1.25}, DepthCase{5, 1.25}, DepthCase{6, 7.5},
-                    DepthCase{7, 1.25}, DepthCase{8, 1.7677669529663689},
-                    DepthCase{9, 7.5}, DepthCase{10, 1.7677669529663689},
-                    DepthCase{11, 7.5}));
+    testing::Values(DepthCase{MarkerKind::Triangle, 7.5},
+                    DepthCase{MarkerKind::Square, 1.25},
+                    DepthCase{MarkerKind::LetterO, 1.25},
+                    DepthCase{MarkerKind::Circle, 1.25},
+                    DepthCase{MarkerKind::FilledSquare, 1.25},
+                    DepthCase{MarkerKind::FilledTriangle, 7.5},
+                    DepthCase{MarkerKind::FilledCircle, 1.25},
+                    DepthCase{MarkerKind::Tilde, 1.7677669529663689},
+                    DepthCase{MarkerKind::Chevron, 7.5},
+                    DepthCase{MarkerKind::Slash, 1.7677669529663689},
+                    DepthCase{MarkerKind::SecondTriangle, 7.5}));
 
 TEST(MarkerDepthTest, LineArrowIgnoresMarkerScale) {
-  const double depth = MarkerDepth(kLineArrow, {3, 15, 5, 1});
+  const double depth = MarkerDepth(MarkerKind::LineArrow, {3, 15, 5, 1});
   EXPECT_NEAR(depth, 2.8977774788672046, 1e-15);
-  EXPECT_NEAR(MarkerDepth(kLineArrow, {3, 15, 5, 100}), 289.77774788672046,
-              1e-12);
+  EXPECT_NEAR(MarkerDepth(MarkerKind::LineArrow, {3, 15, 5, 100}),
+              289.77774788672046, 1e-12);
 }
 
 TEST(MarkerDepthTest, WideLineArrowHasNegativeDepth) {
-  EXPECT_NEAR(MarkerDepth(kLineArrow, {3, 120, 1, 1}), -1.5, 1e-15);
-  EXPECT_NEAR(MarkerDepth(kLineArrow, {3, 120, 1, 10}), -15, 1e-14);
+  EXPECT_NEAR(MarkerDepth(MarkerKind::LineArrow, {3, 120, 1, 1}), -1.5, 1e-15);
+  EXPECT_NEAR(MarkerDepth(MarkerKind::LineArrow, {3, 120, 1, 10}), -15, 1e-14);
 }
 
 TEST(MarkerDepthTest, TinyMarkerScaleStillScalesTheDepth) {
-  EXPECT_NEAR(MarkerDepth(1, {3, 15, 1e-9, 1}), 7.5e-9, 1e-22);
+  EXPECT_NEAR(MarkerDepth(MarkerKind::Triangle, {3, 15, 1e-9, 1}), 7.5e-9,
+              1e-22);
 }
 
 std::pair<double, double> SegmentEnd(const std::string& line) {
@@ -63,7 +70,7 @@ std::pair<double, double> SegmentEnd(const std::string& line) {
 
 TEST(PutEndMarkerTest, LineArrowWingsPointAtTheExtensionLine) {
   FreshModel();
-  PutEndMarker(kLineArrow, {0, 0}, 180, {3, 15, 1, 1});
+  PutEndMarker(MarkerKind::LineArrow, {0, 0}, 180, {3, 15, 1, 1});
   const auto lines = BufferLines();
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], "z3");
@@ -79,7 +86,7 @@ TEST(PutEndMarkerTest, LineArrowWingsPointAtTheExtensionLine) {
 
 TEST(PutEndMarkerTest, ReversedLineArrowPointsInward) {
   FreshModel();
-  PutEndMarker(kLineArrow, {0, 0}, 0, {3, 15, 1, 1});
+  PutEndMarker(MarkerKind::LineArrow, {0, 0}, 0, {3, 15, 1, 1});
   const auto lines = BufferLines();
   ASSERT_EQ(lines.size(), 4u);
   const auto [x1, y1] = SegmentEnd(lines[1]);
@@ -91,15 +98,16 @@ TEST(PutEndMarkerTest, ReversedLineArrowPointsInward) {
 }
 
 TEST(PutEndMarkerTest, LineArrowLengthUsesTheDrawingScale) {
-  const EndMarker m = MakeEndMarker(kLineArrow, {10, 5}, 180, {3, 15, 7, 100});
+  const EndMarker m =
+      MakeEndMarker(MarkerKind::LineArrow, {10, 5}, 180, {3, 15, 7, 100});
   EXPECT_NEAR(std::hypot(m.Wing1.x - 10, m.Wing1.y - 5), 300, 1e-9);
   EXPECT_NEAR(std::hypot(m.Wing2.x - 10, m.Wing2.y - 5), 300, 1e-9);
 }
 
 TEST(PutEndMarkerTest, GlyphWritesItsCodeTheBareMarkerScaleAndTheEndAngle) {
   FreshModel();
-  PutEndMarker(11, {100, 20}, 0, {3, 15, 2, 100});
-  PutEndMarker(1, {0, 20}, 180, {3, 15, 2, 100});
+  PutEndMarker(MarkerKind::SecondTriangle, {100, 20}, 0, {3, 15, 2, 100});
+  PutEndMarker(MarkerKind::Triangle, {0, 20}, 180, {3, 15, 2, 100});
   const std::vector<std::string> expected = {"z3", "pt 100 20 2 0 11", "z3",
                                              "pt 0 20 2 180 1"};
   EXPECT_EQ(BufferLines(), expected);
@@ -107,7 +115,7 @@ TEST(PutEndMarkerTest, GlyphWritesItsCodeTheBareMarkerScaleAndTheEndAngle) {
 
 TEST(PutEndMarkerTest, TinyMarkerScaleIsWrittenAsOne) {
   FreshModel();
-  PutEndMarker(5, {1, 2}, 90, {3, 15, 1e-9, 1});
+  PutEndMarker(MarkerKind::FilledSquare, {1, 2}, 90, {3, 15, 1e-9, 1});
   const std::vector<std::string> expected = {"z3", "pt 1 2 1 90 5"};
   EXPECT_EQ(BufferLines(), expected);
 }

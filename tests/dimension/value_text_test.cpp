@@ -8,7 +8,16 @@
 namespace halvane {
 namespace {
 
-DimensionOptions Options(int decimals, int mode, int zeros, bool separators) {
+constexpr auto kTruncate = Rounding::Truncate;
+constexpr auto kUp = Rounding::Up;
+constexpr auto kHalfUp = Rounding::HalfUp;
+constexpr auto kDropped = TrailingZeros::Dropped;
+constexpr auto kKept = TrailingZeros::Kept;
+constexpr auto kMm = LengthUnit::Millimetre;
+constexpr auto kM = LengthUnit::Metre;
+
+DimensionOptions Options(int decimals, Rounding mode, TrailingZeros zeros,
+                         bool separators) {
   DimensionOptions o;
   o.Decimals = decimals;
   o.RoundingMode = mode;
@@ -19,9 +28,11 @@ DimensionOptions Options(int decimals, int mode, int zeros, bool separators) {
 
 struct NumberCase {
   double length;
-  int decimals, mode, zeros;
+  int decimals;
+  Rounding mode;
+  TrailingZeros zeros;
   bool separators;
-  int unit;
+  LengthUnit unit;
   const char* expected;
 };
 
@@ -36,24 +47,25 @@ TEST_P(ValueNumberTest, Formats) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ValueNumberTest,
-    testing::Values(NumberCase{1234.5, 3, 2, 1, false, 0, "1234.500"},
-                    NumberCase{1234.5, 3, 2, 1, true, 0, "1,234.500"},
-                    NumberCase{1234.5, 3, 2, 0, false, 0, "1234.5"},
-                    NumberCase{1234.5, 3, 2, 0, true, 0, "1,234.5"},
-                    NumberCase{1200, 2, 2, 0, false, 0, "1200"},
-                    NumberCase{1200, 2, 2, 0, true, 0, "1,200"},
-                    NumberCase{1200.5, 0, 2, 1, false, 0, "1201"},
-                    NumberCase{1250, 2, 2, 1, false, 1, "1.25"},
-                    NumberCase{1250, 1, 2, 1, false, 1, "1.3"},
-                    NumberCase{1250, 1, 0, 1, false, 1, "1.2"},
-                    NumberCase{12.5, 0, 1, 1, false, 0, "13"},
-                    NumberCase{12.0625, 0, 1, 1, false, 0, "12"},
-                    NumberCase{12.75, 0, 0, 1, false, 0, "12"},
-                    NumberCase{100.0400, 4, 2, 0, false, 0, "100.04"},
-                    NumberCase{1234567.5, 8, 2, 0, true, 0, "1,234,567.5"}));
+    testing::Values(
+        NumberCase{1234.5, 3, kHalfUp, kKept, false, kMm, "1234.500"},
+        NumberCase{1234.5, 3, kHalfUp, kKept, true, kMm, "1,234.500"},
+        NumberCase{1234.5, 3, kHalfUp, kDropped, false, kMm, "1234.5"},
+        NumberCase{1234.5, 3, kHalfUp, kDropped, true, kMm, "1,234.5"},
+        NumberCase{1200, 2, kHalfUp, kDropped, false, kMm, "1200"},
+        NumberCase{1200, 2, kHalfUp, kDropped, true, kMm, "1,200"},
+        NumberCase{1200.5, 0, kHalfUp, kKept, false, kMm, "1201"},
+        NumberCase{1250, 2, kHalfUp, kKept, false, kM, "1.25"},
+        NumberCase{1250, 1, kHalfUp, kKept, false, kM, "1.3"},
+        NumberCase{1250, 1, kTruncate, kKept, false, kM, "1.2"},
+        NumberCase{12.5, 0, kUp, kKept, false, kMm, "13"},
+        NumberCase{12.0625, 0, kUp, kKept, false, kMm, "12"},
+        NumberCase{12.75, 0, kTruncate, kKept, false, kMm, "12"},
+        NumberCase{100.0400, 4, kHalfUp, kDropped, false, kMm, "100.04"},
+        NumberCase{1234567.5, 8, kHalfUp, kDropped, true, kMm, "1,234,567.5"}));
 
 TEST(ValueTextTest, FullWidthConvertsTheNumberOnly) {
-  DimensionOptions o = Options(1, 2, 1, true);
+  DimensionOptions o = Options(1, kHalfUp, kKept, true);
   o.FullWidth = true;
   o.UnitSuffix = true;
   o.Prefix = "L=";
@@ -65,8 +77,8 @@ TEST(ValueTextTest, FullWidthConvertsTheNumberOnly) {
 }
 
 TEST(ValueTextTest, MetreSuffixIsTheFullWidthLetter) {
-  DimensionOptions o = Options(2, 2, 1, false);
-  o.Unit = 1;
+  DimensionOptions o = Options(2, kHalfUp, kKept, false);
+  o.Unit = kM;
   o.UnitSuffix = true;
   EXPECT_EQ(BuildValueText(1250, o), "1.25\x82\x8d");
   o.UnitSuffix = false;

@@ -5,30 +5,24 @@
 #include <string>
 #include <vector>
 
-#include "form/form_model.h"
+#include "form/form_controls.h"
 #include "tests/support/temp_folder.h"
 
 namespace halvane::test {
 
-// Every value the settings file stores, one readable entry per control.
+// Every value the settings file stores, one readable entry per control, in
+// the order of the file's lines from line 3.
 inline std::vector<std::string> Snapshot(const TForm1& form) {
   std::vector<std::string> values;
-  for (const ListControl* list :
-       {&form.ComboBox1, &form.ComboBox2, &form.ComboBox3, &form.ComboBox4,
-        &form.ComboBox5}) {
-    values.push_back("list " + std::to_string(list->ItemIndex));
-  }
-  for (const EditControl* edit :
-       {&form.Edit1, &form.Edit2, &form.Edit3, &form.Edit4, &form.Edit5,
-        &form.Edit6, &form.Edit7, &form.Edit8, &form.Edit9}) {
-    values.push_back("edit [" + edit->Text + "]");
-  }
-  for (const RadioControl* radio : {&form.RadioGroup1, &form.RadioGroup2}) {
-    values.push_back("radio " + std::to_string(radio->ItemIndex));
-  }
-  for (const CheckControl* check :
-       {&form.CheckBox1, &form.CheckBox2, &form.CheckBox3, &form.CheckBox4}) {
-    values.push_back(check->Checked ? "checked" : "unchecked");
+  for (const ControlId id : SettingsOrder()) {
+    if (const auto* list = FieldOf<ListControl>(form, id))
+      values.push_back("list " + std::to_string(list->ItemIndex));
+    if (const auto* edit = FieldOf<EditControl>(form, id))
+      values.push_back("edit [" + edit->Text + "]");
+    if (const auto* radio = FieldOf<RadioControl>(form, id))
+      values.push_back("radio " + std::to_string(radio->ItemIndex));
+    if (const auto* check = FieldOf<CheckControl>(form, id))
+      values.push_back(check->Checked ? "checked" : "unchecked");
   }
   return values;
 }

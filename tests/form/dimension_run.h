@@ -52,12 +52,12 @@ inline RunResult RunDialog(const std::filesystem::path& folder,
   toolkit.Events.clear();
   for (int i = 0; i < presses && !toolkit.Closed; ++i) {
     if (adjust) adjust(form, i);
-    form.Button1Click();
+    form.OkClick();
   }
   RunResult result;
   result.Drawn = toolkit.Closed;
   result.Events = toolkit.Events;
-  if (!toolkit.Closed) form.Button2Click();
+  if (!toolkit.Closed) form.CancelClick();
   result.Output = ReadBytes(folder / "JWC_TEMP.TXT");
   return result;
 }

@@ -102,6 +102,22 @@ TEST_F(HalvaneRunTest, OkDrawsAndExitsZero) {
                                        "value_beyond_start" / "expected.txt"));
 }
 
+TEST_F(HalvaneRunTest, DirectionSwitchesDrawTheirGoldenCases) {
+  const fs::path golden = fs::path(HALVANE_TEST_DATA) / "golden";
+  for (const char* name : {"vertical_angle_30", "aligned_53"}) {
+    fs::remove_all(work_);
+    fs::create_directories(work_);
+    CopyCase(name);
+    const std::string direction =
+        test::ReadBytes(golden / name / "direction.txt");
+    const Outcome o = Run("--" + direction.substr(0, direction.find('\n')) +
+                          " " + Quoted(work_));
+    EXPECT_EQ(o.status, 0) << name;
+    EXPECT_EQ(Written(), test::ReadBytes(golden / name / "expected.txt"))
+        << name;
+  }
+}
+
 TEST_F(HalvaneRunTest, RefusedOptionNamesTheFocusedControl) {
   CopyCase("arrows_plain", false);  // no settings: no text type chosen
   const Outcome o = Run(Quoted(work_));
@@ -203,11 +219,17 @@ TEST_F(HalvaneRunTest, UsageErrorsExitTwo) {
       Quoted(scratch_.Path() / "plain-file"),
       "--frobnicate " + Quoted(work_),
       Quoted(work_) + " " + Quoted(work_),
+      "--vertcal " + Quoted(work_),
+      "--Vertical " + Quoted(work_),
+      "/vertical " + Quoted(work_),
+      "--vertical --aligned " + Quoted(work_),
+      "--aligned --aligned " + Quoted(work_),
   };
   for (const std::string& args : cases) {
     const Outcome o = Run(args);
     EXPECT_EQ(o.status, 2) << args;
-    EXPECT_NE(o.err.find("usage: halvane-run [--cancel] DIR"),
+    EXPECT_NE(o.err.find("usage: halvane-run [--cancel] [--vertical | "
+                         "--aligned] DIR"),
               std::string::npos)
         << args;
     EXPECT_EQ(o.out, "") << args;

@@ -18,7 +18,7 @@ using test::SplitCrLf;
 using test::TempFolder;
 
 // The dialog's defaults with a text type chosen: a valid first run.
-void ChooseTextType(TForm1& form) { form.ComboBox3.ItemIndex = 1; }
+void ChooseTextType(TForm1& form) { form.TextType.ItemIndex = 1; }
 
 struct RefusalCase {
   const char* name;
@@ -47,52 +47,56 @@ INSTANTIATE_TEST_SUITE_P(
     EveryCheck, RefusalTest,
     testing::Values(
         RefusalCase{"NoStartKind",
-                    [](TForm1& f) { f.ComboBox1.ItemIndex = -1; }, "ComboBox1"},
+                    [](TForm1& f) { f.StartMarker.ItemIndex = -1; },
+                    "ComboBox1"},
         RefusalCase{"StartKindBeyondTheList",
-                    [](TForm1& f) { f.ComboBox1.ItemIndex = 12; }, "ComboBox1"},
-        RefusalCase{"NoEndKind", [](TForm1& f) { f.ComboBox2.ItemIndex = -1; },
+                    [](TForm1& f) { f.StartMarker.ItemIndex = 12; },
+                    "ComboBox1"},
+        RefusalCase{"NoEndKind", [](TForm1& f) { f.EndMarker.ItemIndex = -1; },
                     "ComboBox2"},
-        RefusalCase{"ZeroMarkerScale", [](TForm1& f) { f.Edit1.Text = "0"; },
-                    "Edit1"},
-        RefusalCase{"EmptyMarkerScale", [](TForm1& f) { f.Edit1.Text = ""; },
-                    "Edit1"},
+        RefusalCase{"ZeroMarkerScale",
+                    [](TForm1& f) { f.MarkerScale.Text = "0"; }, "Edit1"},
+        RefusalCase{"EmptyMarkerScale",
+                    [](TForm1& f) { f.MarkerScale.Text = ""; }, "Edit1"},
         RefusalCase{"MalformedMarkerScale",
-                    [](TForm1& f) { f.Edit1.Text = "1,5"; }, "Edit1"},
+                    [](TForm1& f) { f.MarkerScale.Text = "1,5"; }, "Edit1"},
         RefusalCase{"MarkerScaleBeforeArrowLength",
                     [](TForm1& f) {
-                      f.Edit1.Text = "-1";
-                      f.Edit7.Text = "0";
+                      f.MarkerScale.Text = "-1";
+                      f.ArrowLength.Text = "0";
                     },
                     "Edit1"},
-        RefusalCase{"ArrowLengthZero", [](TForm1& f) { f.Edit7.Text = "0"; },
-                    "Edit7"},
+        RefusalCase{"ArrowLengthZero",
+                    [](TForm1& f) { f.ArrowLength.Text = "0"; }, "Edit7"},
         RefusalCase{"ArrowLengthAbove1000",
-                    [](TForm1& f) { f.Edit7.Text = "1000.0001"; }, "Edit7"},
-        RefusalCase{"ArrowAngle180", [](TForm1& f) { f.Edit8.Text = "180"; },
-                    "Edit8"},
-        RefusalCase{"ArrowAngleZero", [](TForm1& f) { f.Edit8.Text = "0"; },
-                    "Edit8"},
-        RefusalCase{"NoTextType", [](TForm1& f) { f.ComboBox3.ItemIndex = -1; },
+                    [](TForm1& f) { f.ArrowLength.Text = "1000.0001"; },
+                    "Edit7"},
+        RefusalCase{"ArrowAngle180",
+                    [](TForm1& f) { f.ArrowAngle.Text = "180"; }, "Edit8"},
+        RefusalCase{"ArrowAngleZero",
+                    [](TForm1& f) { f.ArrowAngle.Text = "0"; }, "Edit8"},
+        RefusalCase{"NoTextType", [](TForm1& f) { f.TextType.ItemIndex = -1; },
                     "ComboBox3"},
         RefusalCase{"NoPrecision",
-                    [](TForm1& f) { f.ComboBox4.ItemIndex = -1; }, "ComboBox4"},
-        RefusalCase{"NoRounding", [](TForm1& f) { f.ComboBox5.ItemIndex = -1; },
+                    [](TForm1& f) { f.Precision.ItemIndex = -1; }, "ComboBox4"},
+        RefusalCase{"NoRounding", [](TForm1& f) { f.Rounding.ItemIndex = -1; },
                     "ComboBox5"},
         RefusalCase{"NoZeroDisplay",
-                    [](TForm1& f) { f.RadioGroup1.ItemIndex = -1; },
+                    [](TForm1& f) { f.ZeroDisplay.ItemIndex = -1; },
                     "RadioGroup1"},
-        RefusalCase{"NoUnit", [](TForm1& f) { f.RadioGroup2.ItemIndex = -1; },
+        RefusalCase{"NoUnit", [](TForm1& f) { f.Unit.ItemIndex = -1; },
                     "RadioGroup2"},
-        RefusalCase{"NegativeGap", [](TForm1& f) { f.Edit5.Text = "-1"; },
-                    "Edit5"},
+        RefusalCase{"NegativeGap",
+                    [](TForm1& f) { f.ExtensionGap.Text = "-1"; }, "Edit5"},
         RefusalCase{"NegativeOvershoot",
-                    [](TForm1& f) { f.Edit6.Text = "-0.1"; }, "Edit6"},
+                    [](TForm1& f) { f.ExtensionOvershoot.Text = "-0.1"; },
+                    "Edit6"},
         RefusalCase{"NegativeReverseOvershoot",
-                    [](TForm1& f) { f.Edit9.Text = "-2"; }, "Edit9"},
+                    [](TForm1& f) { f.ReverseOvershoot.Text = "-2"; }, "Edit9"},
         RefusalCase{"ListsBeforeDistances",
                     [](TForm1& f) {
-                      f.Edit5.Text = "-1";
-                      f.RadioGroup2.ItemIndex = -1;
+                      f.ExtensionGap.Text = "-1";
+                      f.Unit.ItemIndex = -1;
                     },
                     "RadioGroup2"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -124,23 +128,24 @@ TEST_P(AcceptedTest, Draws) {
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, AcceptedTest,
-    testing::Values(AcceptedCase{"ArrowLength1000",
-                                 [](TForm1& f) { f.Edit7.Text = "1000"; }},
-                    AcceptedCase{"ArrowAngle179_9",
-                                 [](TForm1& f) { f.Edit8.Text = "179.9"; }},
-                    AcceptedCase{"MalformedDistancesReadAsZero",
-                                 [](TForm1& f) {
-                                   f.Edit5.Text = "abc";
-                                   f.Edit6.Text = "";
-                                   f.Edit9.Text = "1 ";
-                                 }},
-                    AcceptedCase{"NegativeValueDistance",
-                                 [](TForm1& f) { f.Edit4.Text = "-3"; }},
-                    AcceptedCase{"LastKinds",
-                                 [](TForm1& f) {
-                                   f.ComboBox1.ItemIndex = 11;
-                                   f.ComboBox2.ItemIndex = 11;
-                                 }}),
+    testing::Values(
+        AcceptedCase{"ArrowLength1000",
+                     [](TForm1& f) { f.ArrowLength.Text = "1000"; }},
+        AcceptedCase{"ArrowAngle179_9",
+                     [](TForm1& f) { f.ArrowAngle.Text = "179.9"; }},
+        AcceptedCase{"MalformedDistancesReadAsZero",
+                     [](TForm1& f) {
+                       f.ExtensionGap.Text = "abc";
+                       f.ExtensionOvershoot.Text = "";
+                       f.ReverseOvershoot.Text = "1 ";
+                     }},
+        AcceptedCase{"NegativeValueDistance",
+                     [](TForm1& f) { f.ValueDistance.Text = "-3"; }},
+        AcceptedCase{"LastKinds",
+                     [](TForm1& f) {
+                       f.StartMarker.ItemIndex = 11;
+                       f.EndMarker.ItemIndex = 11;
+                     }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OkCommandTest, RefusedRunThenGoodRunGivesTheGoodRunAlone) {
@@ -156,7 +161,7 @@ TEST(OkCommandTest, RefusedRunThenGoodRunGivesTheGoodRunAlone) {
       twice.Path(),
       [](TForm1& form, int press) {
         ChooseTextType(form);
-        form.Edit8.Text = press == 0 ? "200" : "15";
+        form.ArrowAngle.Text = press == 0 ? "200" : "15";
       },
       2);
   ASSERT_TRUE(result.Drawn);
@@ -212,7 +217,7 @@ TEST(OkCommandTest, ZeroLengthShowsTheMessageAfterSaving) {
   test::PrepareFolder(folder, input);
   const auto result = RunDialog(folder.Path(), [](TForm1& form, int) {
     ChooseTextType(form);
-    form.Edit2.Text = "abc";
+    form.Prefix.Text = "abc";
   });
   EXPECT_FALSE(result.Drawn);
   EXPECT_EQ(result.Events, std::vector<std::string>{std::string("message ") +
@@ -246,7 +251,7 @@ TEST(OkCommandTest, SavesThePositionTheDialogHasAtOk) {
   ChooseTextType(form);
   toolkit.Left = 321;
   toolkit.Top = -45;
-  form.Button1Click();
+  form.OkClick();
   ASSERT_TRUE(toolkit.Closed);
   const auto settings = SplitCrLf(ReadBytes(folder.Path() / "t517.dat"));
   ASSERT_GE(settings.size(), 2u);
@@ -302,7 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
             "HugePointsShortValue",
             Input(1,
                   {{1e300, 0}, {1e300 + 1e285, 0}, {1e300, 1e290}, {1e300, 0}}),
-            [](TForm1& f) { f.RadioGroup2.ItemIndex = 1; }, false},
+            [](TForm1& f) { f.Unit.ItemIndex = 1; }, false},
         ExtremeCase{"LengthOverflows",
                     Input(1, {{-1.7e308, 0}, {1.7e308, 0}, {0, 5}, {0, 0}}),
                     nullptr, false},
@@ -318,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
                     nullptr, true},
         ExtremeCase{"HugeScaleAndDistances",
                     Input(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
-                    [](TForm1& f) { f.Edit5.Text = "1e10"; }, false},
+                    [](TForm1& f) { f.ExtensionGap.Text = "1e10"; }, false},
         ExtremeCase{"NegativeScale",
                     Input(-100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     nullptr, true},
@@ -328,8 +333,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExtremeCase{"HugeMarkerScale",
                     Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     [](TForm1& f) {
-                      f.Edit1.Text = "1e307";
-                      f.ComboBox1.ItemIndex = 1;
+                      f.MarkerScale.Text = "1e307";
+                      f.StartMarker.ItemIndex = 1;
                     },
                     true},
         ExtremeCase{"TinyLength",

@@ -49,8 +49,8 @@ TEST_F(RunSequenceTest, FirstRunWithoutFilesShowsTheInitialDialog) {
   for (int k = 1; k <= 10; ++k) {
     items.push_back("No" + std::to_string(k) + ": W3 H3 D0");
   }
-  EXPECT_EQ(form_.ComboBox3.Items, items);
-  EXPECT_EQ(form_.ComboBox3.ItemIndex, -1);
+  EXPECT_EQ(form_.TextType.Items, items);
+  EXPECT_EQ(form_.TextType.ItemIndex, -1);
   EXPECT_EQ(Snapshot(form_), initial);
   EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 100 100"});
 }
@@ -60,8 +60,8 @@ TEST_F(RunSequenceTest, CancelStraightAfterStartWritesHq) {
   const std::string settings = FormatSettings(TForm1(), Exchange()) + "x";
   WriteBytes(Settings(), settings);
   form_.FormShow();
-  form_.Edit2.Text = "changed";
-  form_.Button2Click();
+  form_.Prefix.Text = "changed";
+  form_.CancelClick();
 
   EXPECT_EQ(toolkit_.Events,
             (std::vector<std::string>{"move 100 100", "close"}));
@@ -92,10 +92,10 @@ TEST_F(RunSequenceTest, CloseBeforeShowWritesNothing) {
 TEST_F(RunSequenceTest, SecondShowInTheSameRunChangesNothing) {
   WriteBytes(Settings(), "300\r\n200\r\n4\r\n");
   form_.FormShow();
-  form_.ComboBox1.ItemIndex = 7;
+  form_.StartMarker.ItemIndex = 7;
   WriteBytes(Settings(), "1\r\n2\r\n3\r\n");
   form_.FormShow();
-  EXPECT_EQ(form_.ComboBox1.ItemIndex, 7);
+  EXPECT_EQ(form_.StartMarker.ItemIndex, 7);
   EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 300 200"});
 }
 
@@ -114,11 +114,11 @@ TEST_F(RunSequenceTest, SettingsAreRestoredAfterTheListIsBuilt) {
   WriteBytes(Settings(), bytes);
   form_.FormShow();
 
-  EXPECT_EQ(form_.ComboBox3.ItemIndex, 10);
-  EXPECT_EQ(form_.ComboBox1.ItemIndex, 2);
-  EXPECT_EQ(form_.ComboBox4.ItemIndex, 5);
-  EXPECT_EQ(form_.Edit2.Text, "\x96\xf1 ");
-  EXPECT_EQ(form_.Edit3.Text, " mm");
+  EXPECT_EQ(form_.TextType.ItemIndex, 10);
+  EXPECT_EQ(form_.StartMarker.ItemIndex, 2);
+  EXPECT_EQ(form_.Precision.ItemIndex, 5);
+  EXPECT_EQ(form_.Prefix.Text, "\x96\xf1 ");
+  EXPECT_EQ(form_.Suffix.Text, " mm");
   EXPECT_EQ(form_.SavedLeft, -5000);
   EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move -5000 99999"});
   EXPECT_EQ(toolkit_.Left, -5000);
@@ -133,10 +133,10 @@ TEST_F(RunSequenceTest, TextTypeListFollowsTheHostFile) {
              "hcd -1 3 3 3 3 3 3 3 3 0\r\n"
              "cn0 4 5 6 7\r\n");
   form_.FormShow();
-  ASSERT_EQ(form_.ComboBox3.Items.size(), 11u);
-  EXPECT_EQ(form_.ComboBox3.Items[0], std::string(kCurrent) + "Free)");
-  EXPECT_EQ(form_.ComboBox3.Items[1], "No1: W2.5 H1E20 D-1");
-  EXPECT_EQ(form_.ComboBox3.Items[10], "No10: W0.0001 H12.125 D0");
+  ASSERT_EQ(form_.TextType.Items.size(), 11u);
+  EXPECT_EQ(form_.TextType.Items[0], std::string(kCurrent) + "Free)");
+  EXPECT_EQ(form_.TextType.Items[1], "No1: W2.5 H1E20 D-1");
+  EXPECT_EQ(form_.TextType.Items[10], "No10: W0.0001 H12.125 D0");
 }
 
 TEST_F(RunSequenceTest, ReadsTheHostFileFreshEachRun) {
@@ -148,7 +148,7 @@ TEST_F(RunSequenceTest, ReadsTheHostFileFreshEachRun) {
   TForm1 next;
   HeadlessToolkit next_toolkit(next, folder_ / "halvane.exe");
   next.FormShow();
-  EXPECT_EQ(next.ComboBox3.Items[0], std::string(kCurrent) + "No1)");
+  EXPECT_EQ(next.TextType.Items[0], std::string(kCurrent) + "No1)");
   next.FormClose();
 }
 
@@ -165,24 +165,24 @@ class OkThenCancelTest : public RunSequenceTest {
     change(form_);
     toolkit_.Left = 640;
     toolkit_.Top = 480;
-    form_.Button1Click();
-    form_.Button2Click();
+    form_.OkClick();
+    form_.CancelClick();
   }
   void Run(const std::string& points) {
-    Run(points, [](TForm1& form) { form.Edit2.Text = " \x96\xf1 "; });
+    Run(points, [](TForm1& form) { form.Prefix.Text = " \x96\xf1 "; });
   }
 
   static std::string ValidSettings() {
     TForm1 form;
     form.SavedLeft = 10;
     form.SavedTop = 20;
-    form.ComboBox3.ItemIndex = 1;
+    form.TextType.ItemIndex = 1;
     return FormatSettings(form, Exchange());
   }
 
   TForm1 Reloaded() {
     TForm1 form;
-    form.ComboBox3.Items.assign(11, "No");
+    form.TextType.Items.assign(11, "No");
     form.LoadSettings(Settings());
     return form;
   }
@@ -192,7 +192,7 @@ class OkThenCancelTest : public RunSequenceTest {
 
 TEST_F(OkThenCancelTest, RefusedInputKeepsTheSettingsFile) {
   Run("hp1 0 0\r\nhp2 100 0\r\nhp3 50 20\r\nhp4 50 30\r\n",
-      [](TForm1& form) { form.Edit1.Text = ""; });
+      [](TForm1& form) { form.MarkerScale.Text = ""; });
   EXPECT_EQ(toolkit_.Events,
             (std::vector<std::string>{"move 10 20", "focus Edit1", "close"}));
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
@@ -205,8 +205,8 @@ TEST_F(OkThenCancelTest, ZeroLengthHasAlreadySavedTheChoices) {
   const TForm1 saved = Reloaded();
   EXPECT_EQ(saved.SavedLeft, 640);
   EXPECT_EQ(saved.SavedTop, 480);
-  EXPECT_EQ(saved.ComboBox3.ItemIndex, 1);
-  EXPECT_EQ(saved.Edit2.Text, " \x96\xf1 ");
+  EXPECT_EQ(saved.TextType.ItemIndex, 1);
+  EXPECT_EQ(saved.Prefix.Text, " \x96\xf1 ");
   const std::string bytes = ReadBytes(Settings());
   EXPECT_NE(bytes.find("\r\n5\r\n5\r\n5\r\n5\r\n5\r\n9\r\n"), std::string::npos)
       << bytes;
@@ -242,10 +242,10 @@ TEST_P(UnknownProgramFolderTest, LeavesTheCurrentFolderAlone) {
   TForm1 form;
   HeadlessToolkit toolkit(form, GetParam());
   form.FormShow();
-  EXPECT_EQ(form.ComboBox3.Items[0], std::string(kCurrent) + "No1)");
+  EXPECT_EQ(form.TextType.Items[0], std::string(kCurrent) + "No1)");
   EXPECT_EQ(toolkit.Events, std::vector<std::string>{"move 100 100"});
   form.SaveSettings(std::filesystem::path(form.ProgramFolder) / "t517.dat");
-  form.Button2Click();
+  form.CancelClick();
 
   EXPECT_EQ(ReadBytes(folder_ / "JWC_TEMP.TXT"), "hq\r\ncn0\r\n");
   EXPECT_EQ(ReadBytes(folder_ / "t517.dat"), "5\r\n6\r\n");
@@ -303,17 +303,17 @@ TEST_F(JapaneseFolderTest, FindsBothFilesInTheProgramFolder) {
   WriteBytes(ExchangeFile(), "hq\r\ncn0\r\n");
   WriteBytes(Settings(), "30\r\n40\r\n1\r\n");
   form_.FormShow();
-  EXPECT_EQ(form_.ComboBox3.Items[0], std::string(kCurrent) + "Free)");
-  EXPECT_EQ(form_.ComboBox1.ItemIndex, 1);
+  EXPECT_EQ(form_.TextType.Items[0], std::string(kCurrent) + "Free)");
+  EXPECT_EQ(form_.StartMarker.ItemIndex, 1);
   EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 30 40"});
 
-  form_.Edit1.Text = "2";
+  form_.MarkerScale.Text = "2";
   form_.SaveSettings(std::filesystem::path(form_.ProgramFolder) / "t517.dat");
-  form_.Button2Click();
+  form_.CancelClick();
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
   TForm1 loaded;
   loaded.LoadSettings(Settings());
-  EXPECT_EQ(loaded.Edit1.Text, "2");
+  EXPECT_EQ(loaded.MarkerScale.Text, "2");
   EXPECT_EQ(folder_.Entries().size(), 2u);
 }
 

@@ -22,7 +22,7 @@ using test::WriteBytes;
 // A form as FormShow leaves it before the settings: eleven text types.
 TForm1 ShownForm() {
   TForm1 form;
-  form.ComboBox3.Items.assign(11, "No");
+  form.TextType.Items.assign(11, "No");
   return form;
 }
 
@@ -31,26 +31,26 @@ TForm1 ChangedForm() {
   TForm1 form = ShownForm();
   form.SavedLeft = -20;
   form.SavedTop = 300;
-  form.ComboBox1.ItemIndex = 5;
-  form.ComboBox2.ItemIndex = 11;
-  form.ComboBox3.ItemIndex = 10;
-  form.ComboBox4.ItemIndex = 0;
-  form.ComboBox5.ItemIndex = 1;
-  form.Edit1.Text = "1.5";
-  form.Edit2.Text = " \x96\xf1 " /* 約 with spaces */;
-  form.Edit3.Text = "\x82\x8d\x82\x8d  " /* ｍｍ */;
-  form.Edit4.Text = "0.75";
-  form.Edit5.Text = " 3";
-  form.Edit6.Text = "4 ";
-  form.Edit7.Text = "2.5";
-  form.Edit8.Text = "30";
-  form.Edit9.Text = "";
-  form.RadioGroup1.ItemIndex = 1;
-  form.RadioGroup2.ItemIndex = 1;
-  form.CheckBox1.Checked = true;
-  form.CheckBox2.Checked = false;
-  form.CheckBox3.Checked = true;
-  form.CheckBox4.Checked = true;
+  form.StartMarker.ItemIndex = 5;
+  form.EndMarker.ItemIndex = 11;
+  form.TextType.ItemIndex = 10;
+  form.Precision.ItemIndex = 0;
+  form.Rounding.ItemIndex = 1;
+  form.MarkerScale.Text = "1.5";
+  form.Prefix.Text = " \x96\xf1 " /* 約 with spaces */;
+  form.Suffix.Text = "\x82\x8d\x82\x8d  " /* ｍｍ */;
+  form.ValueDistance.Text = "0.75";
+  form.ExtensionGap.Text = " 3";
+  form.ExtensionOvershoot.Text = "4 ";
+  form.ArrowLength.Text = "2.5";
+  form.ArrowAngle.Text = "30";
+  form.ReverseOvershoot.Text = "";
+  form.ZeroDisplay.ItemIndex = 1;
+  form.Unit.ItemIndex = 1;
+  form.Separators.Checked = true;
+  form.UnitSuffix.Checked = false;
+  form.FullWidth.Checked = true;
+  form.AsFigure.Checked = true;
   return form;
 }
 
@@ -111,9 +111,9 @@ TEST_F(SettingsFileTest, InitialFormWritesItsResourceValues) {
 
 TEST_F(SettingsFileTest, EditTextWithLineBreakKeepsEveryValueOnItsLine) {
   TForm1 form = ShownForm();
-  form.Edit2.Text = "ab\r\ncd";
-  form.Edit3.Text = std::string("x\0y", 3);
-  form.Edit4.Text =
+  form.Prefix.Text = "ab\r\ncd";
+  form.Suffix.Text = std::string("x\0y", 3);
+  form.ValueDistance.Text =
       "1\x1a"
       "2";
   const std::string text = FormatSettings(form, Exchange());
@@ -122,11 +122,11 @@ TEST_F(SettingsFileTest, EditTextWithLineBreakKeepsEveryValueOnItsLine) {
   form.SaveSettings(settings_);
   TForm1 loaded = ShownForm();
   loaded.LoadSettings(settings_);
-  EXPECT_EQ(loaded.Edit2.Text, "ab");
-  EXPECT_EQ(loaded.Edit3.Text, "x");
-  EXPECT_EQ(loaded.Edit4.Text, "1");
-  EXPECT_EQ(loaded.Edit5.Text, "2");
-  EXPECT_EQ(loaded.CheckBox4.Checked, false);
+  EXPECT_EQ(loaded.Prefix.Text, "ab");
+  EXPECT_EQ(loaded.Suffix.Text, "x");
+  EXPECT_EQ(loaded.ValueDistance.Text, "1");
+  EXPECT_EQ(loaded.ExtensionGap.Text, "2");
+  EXPECT_EQ(loaded.AsFigure.Checked, false);
 }
 
 TEST_F(SettingsFileTest, GroupOutsideTheTableWritesScaleOne) {
@@ -274,8 +274,8 @@ TEST_F(SettingsFileTest, EmptyFilePlacesAtZero) {
   const TForm1 form = Load("");
   EXPECT_EQ(form.SavedLeft, 0);
   EXPECT_EQ(form.SavedTop, 0);
-  EXPECT_EQ(form.Edit1.Text, "");
-  EXPECT_EQ(form.ComboBox4.ItemIndex, 0);
+  EXPECT_EQ(form.MarkerScale.Text, "");
+  EXPECT_EQ(form.Precision.ItemIndex, 0);
 }
 
 // One stored line, the control it goes to, and what that control shows.
@@ -363,7 +363,7 @@ TEST_P(LineEndTest, SplitsLinesAsTheHostFilesDo) {
   const TForm1 form = Load(GetParam().bytes);
   EXPECT_EQ(form.SavedLeft, GetParam().left);
   EXPECT_EQ(form.SavedTop, GetParam().top);
-  EXPECT_EQ(form.ComboBox1.ItemIndex, GetParam().start_kind);
+  EXPECT_EQ(form.StartMarker.ItemIndex, GetParam().start_kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -401,10 +401,10 @@ TEST_F(SettingsFileTest, HugeLinesAreReadInPartAndSkipped) {
   const TForm1 form = Load(bytes);
   EXPECT_EQ(form.SavedLeft, 0);
   EXPECT_EQ(form.SavedTop, 200);
-  EXPECT_EQ(form.ComboBox1.ItemIndex, 3);
-  EXPECT_EQ(form.Edit1.Text, "1");
-  EXPECT_EQ(form.Edit2.Text, std::string(32, 'x'));
-  EXPECT_EQ(form.Edit3.Text, "");
+  EXPECT_EQ(form.StartMarker.ItemIndex, 3);
+  EXPECT_EQ(form.MarkerScale.Text, "1");
+  EXPECT_EQ(form.Prefix.Text, std::string(32, 'x'));
+  EXPECT_EQ(form.Suffix.Text, "");
 }
 
 TEST_F(SettingsFileTest, LongLineIsJudgedByItsFirstPart) {
@@ -425,22 +425,20 @@ TEST_F(SettingsFileTest, BinaryBytesGiveControlsTheyCanShow) {
       }
     }
     const TForm1 form = Load(bytes);
-    for (const EditControl* edit :
-         {&form.Edit1, &form.Edit2, &form.Edit3, &form.Edit4, &form.Edit5,
-          &form.Edit6, &form.Edit7, &form.Edit8, &form.Edit9}) {
-      EXPECT_LE(edit->Text.size(), static_cast<std::size_t>(edit->MaxLength));
-      EXPECT_EQ(edit->Text.find_first_of(std::string("\0\r\n\x1a", 4)),
-                std::string::npos);
-    }
-    for (const ListControl* list :
-         {&form.ComboBox1, &form.ComboBox2, &form.ComboBox3, &form.ComboBox4,
-          &form.ComboBox5}) {
-      EXPECT_GE(list->ItemIndex, -1);
-      EXPECT_LT(list->ItemIndex, static_cast<int>(list->Items.size()));
-    }
-    for (const RadioControl* radio : {&form.RadioGroup1, &form.RadioGroup2}) {
-      EXPECT_GE(radio->ItemIndex, 0);
-      EXPECT_LT(radio->ItemIndex, static_cast<int>(radio->Items.size()));
+    for (const ControlRow& row : ControlRows()) {
+      if (const auto* edit = FieldOf<EditControl>(form, row.Id)) {
+        EXPECT_LE(edit->Text.size(), static_cast<std::size_t>(row.MaxLength));
+        EXPECT_EQ(edit->Text.find_first_of(std::string("\0\r\n\x1a", 4)),
+                  std::string::npos);
+      }
+      if (const auto* list = FieldOf<ListControl>(form, row.Id)) {
+        EXPECT_GE(list->ItemIndex, -1);
+        EXPECT_LT(list->ItemIndex, static_cast<int>(list->Items.size()));
+      }
+      if (const auto* radio = FieldOf<RadioControl>(form, row.Id)) {
+        EXPECT_GE(radio->ItemIndex, 0);
+        EXPECT_LT(radio->ItemIndex, static_cast<int>(radio->Items.size()));
+      }
     }
   }
 }
@@ -451,9 +449,9 @@ TEST_F(SettingsFileTest, EditsNeverEndInHalfACharacter) {
   const TForm1 form =
       Load(Lines({"5", "7", "0", "0", "0", "0", "0", "\x82",
                   std::string("ab\x82\0cd", 6), "\x82\xa0\x82"}));
-  EXPECT_EQ(form.Edit1.Text, "");
-  EXPECT_EQ(form.Edit2.Text, "ab");
-  EXPECT_EQ(form.Edit3.Text, "\x82\xa0");
+  EXPECT_EQ(form.MarkerScale.Text, "");
+  EXPECT_EQ(form.Prefix.Text, "ab");
+  EXPECT_EQ(form.Suffix.Text, "\x82\xa0");
 }
 
 TEST_F(SettingsFileTest, ReaderGivesEmptyLinesPastTheEnd) {

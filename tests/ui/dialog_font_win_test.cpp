@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "form/form_controls.h"
 #include "form/form_texts.h"
 #include "ui/dialog_layout.h"
-#include "ui/form_fields.h"
 #include "ui/win32_font.h"
 #include "ui/win32_text.h"
 
@@ -46,6 +46,10 @@ void AddControlTexts(TForm1& form, std::vector<std::string>& texts) {
     }
     if (const CheckControl* check = CheckOf(form, id))
       texts.push_back(check->Caption);
+    // The buttons' captions and the memo's lines.
+    if (KindOf(id) == ControlKind::Button) texts.push_back(RowOf(id).Text);
+    if (KindOf(id) == ControlKind::Memo)
+      texts.insert(texts.end(), RowOf(id).Items.begin(), RowOf(id).Items.end());
   }
 }
 
@@ -59,14 +63,13 @@ std::vector<std::string> DialogTexts() {
   std::vector<std::string> texts;
   AddControlTexts(form, texts);
   for (const LabelPlace& label : LabelPlaces()) texts.push_back(label.Text);
-  for (const char* line : MemoLines()) texts.push_back(line);
-  texts.insert(texts.end(),
-               {kFormCaption, kButton1Caption, kButton2Caption, form.LabelA1,
-                kStatusDrawing, kStatusWritingFile,
-                // Other inputs give other text-type items.
-                "\x8c\xbb\x8d\xdd\x82\xcc\x95\xb6\x8e\x9a\x8e\xed(Free)"
-                /* 現在の文字種(Free) */,
-                "No10: W2.5 H-1E-5 D0123456789"});
+  texts.insert(
+      texts.end(),
+      {kFormCaption, form.StatusText, kStatusDrawing, kStatusWritingFile,
+       // Other inputs give other text-type items.
+       "\x8c\xbb\x8d\xdd\x82\xcc\x95\xb6\x8e\x9a\x8e\xed(Free)"
+       /* 現在の文字種(Free) */,
+       "No10: W2.5 H-1E-5 D0123456789"});
   return texts;
 }
 

@@ -1,0 +1,88 @@
+// The dialog's controls, one row each in tab order: the name the runner
+// reports, the kind, the model field, the line of the settings file, the
+// texts, the limits and the place. The model's initial values, the settings
+// file's order, the dialog's windows and the checks of OK come from here.
+#pragma once
+
+#include <span>
+#include <string>
+#include <variant>
+
+#include "form/form_model.h"
+
+namespace halvane {
+
+enum class ControlKind { List, Edit, Radio, Check, Button, Memo, Status };
+
+// Pixels at 96 dpi, client coordinates.
+struct PixelRect {
+  int Left, Top, Width, Height;
+};
+
+// The model field behind a control; none for the buttons and the memo.
+using ModelField = std::variant<std::monostate, ListControl TForm1::*,
+                                EditControl TForm1::*, RadioControl TForm1::*,
+                                CheckControl TForm1::*, std::string TForm1::*>;
+
+// What OK accepts of a number typed in an edit; a bound refuses NaN.
+enum class Bound { None, Open, Closed };
+struct Limits {
+  Bound LowBound = Bound::None;
+  double Low = 0;
+  Bound HighBound = Bound::None;
+  double High = 0;
+};
+
+bool WithinLimits(const Limits& limits, double value);
+
+struct ControlRow {
+  ControlId Id;
+  const char* Name;  // as halvane-run and the probe report it
+  ControlKind Kind;
+  ModelField Field{};
+  int SettingsLine = 0;  // line of t517.dat, counted from 1; 0: not stored
+  // An edit's initial text; the caption of a radio group, check box, button
+  // or the status label.
+  const char* Text = "";
+  std::span<const char* const> Items{};  // of a list or radio group; memo lines
+  int Initial = -1;     // selected item (-1: none); 1: a check box checked
+  int MaxLength = 0;    // of an edit, in Shift-JIS bytes
+  bool ImeOff = false;  // the input method stays off
+  Limits Accepts{};     // of an edit's number on OK
+  PixelRect Place{};
+};
+
+std::span<const ControlRow> ControlRows();
+const ControlRow& RowOf(ControlId id);
+const char* ControlName(ControlId id);
+ControlKind KindOf(ControlId id);
+
+// The stored controls in the order of their lines in the settings file.
+std::span<const ControlId> SettingsOrder();
+
+// The model field of `id`, or nullptr when `id` holds another kind of field.
+template <class Field>
+Field* FieldOf(TForm1& form, ControlId id) {
+  const auto* member = std::get_if<Field TForm1::*>(&RowOf(id).Field);
+  return member ? &(form.**member) : nullptr;
+}
+template <class Field>
+const Field* FieldOf(const TForm1& form, ControlId id) {
+  const auto* member = std::get_if<Field TForm1::*>(&RowOf(id).Field);
+  return member ? &(form.**member) : nullptr;
+}
+
+inline ListControl* ListOf(TForm1& form, ControlId id) {
+  return FieldOf<ListControl>(form, id);
+}
+inline EditControl* EditOf(TForm1& form, ControlId id) {
+  return FieldOf<EditControl>(form, id);
+}
+inline RadioControl* RadioOf(TForm1& form, ControlId id) {
+  return FieldOf<RadioControl>(form, id);
+}
+inline CheckControl* CheckOf(TForm1& form, ControlId id) {
+  return FieldOf<CheckControl>(form, id);
+}
+
+}  // namespace halvane
