@@ -16,10 +16,10 @@ trap 'rm -rf "$WORK"' EXIT
 BAT=$ROOT/jwcad/HALVANE.BAT
 EXAMPLE=$ROOT/examples/dimension.scenario
 GOLDEN=$ROOT/tests/host/golden
-# batch file, the switch halvane-run gets for it, scenario
-DIRECTIONS=("HALVANE.BAT - dimension.scenario"
-            "HALVANE_V.BAT --vertical vertical.scenario"
-            "HALVANE_P.BAT --aligned aligned.scenario")
+# batch file, the switch halvane-run gets for it, scenario, golden file
+DIRECTIONS=("HALVANE.BAT - dimension.scenario example_JWC_TEMP.TXT"
+            "HALVANE_V.BAT --vertical vertical.scenario example_vertical_JWC_TEMP.TXT"
+            "HALVANE_P.BAT --aligned aligned.scenario example_aligned_JWC_TEMP.TXT")
 failures=0
 check() {  # description, then a command that must succeed
   local what=$1; shift
@@ -72,10 +72,10 @@ headless() {
   host "$WORK/bad" --headless "$PROGRAM" "$ROOT/jwcad/HALVANE.BAT"
   check "a file that is no scenario is refused (exit 1)" test $rc = 1
 
-  local direction bat switch scenario
+  local direction bat switch scenario golden
   for direction in "${DIRECTIONS[@]}"; do
-    read -r bat switch scenario <<<"$direction"
-    switched "$bat" "$switch" "$ROOT/examples/$scenario"
+    read -r bat switch scenario golden <<<"$direction"
+    switched "$bat" "$switch" "$ROOT/examples/$scenario" "$GOLDEN/$golden"
   done
 
   # A switch the program does not know: halvane-run refuses it (exit 2) and
@@ -94,16 +94,18 @@ headless() {
   check "an argument that is no /switch is refused (exit 1)" test $rc = 1
 }
 
-# switched BAT SWITCH SCENARIO: the stand-in runs halvane-run with the batch
-# file's switch ("-" for none), and writes what halvane-run itself writes for
-# the same folder with that switch.
+# switched BAT SWITCH SCENARIO GOLDEN: the stand-in runs halvane-run with the
+# batch file's switch ("-" for none), which writes GOLDEN, and what
+# halvane-run itself writes for the same folder with that switch.
 switched() {
-  local bat=$1 switch=$2 scenario=$3 name=${1%.BAT}
+  local bat=$1 switch=$2 scenario=$3 golden=$4 name=${1%.BAT}
   local flags=()
   [ "$switch" = - ] || flags=("$switch")
   BAT_OVERRIDE=$ROOT/jwcad/$bat host "$WORK/$name" --headless "$PROGRAM" \
     --svg "$WORK/$name.svg" "$scenario"
   check "$bat: drawn (exit 0)" test $rc = 0
+  check "$bat: JWC_TEMP.TXT read back as expected" \
+    cmp "$WORK/$name/prog/JWC_TEMP.TXT" "$golden"
   check "$bat: halvane-run gets [${flags[*]}] before the folder" \
     grep -qE "^running [^ ]*halvane-run ${flags[*]:+${flags[*]} }$WORK/$name/prog\$" \
     "$WORK/$name.out"
@@ -134,13 +136,13 @@ dialog() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     timeout 300 "$ROOT/tools/wine-run.sh" wineboot -i >/dev/null 2>&1
   fi
-  local direction bat switch scenario
+  local direction bat switch scenario golden
   for direction in "${DIRECTIONS[@]}"; do
-    read -r bat switch scenario <<<"$direction"
+    read -r bat switch scenario golden <<<"$direction"
     dialog_ok "$bat" "$ROOT/examples/$scenario"
+    check "$bat: the JWC_TEMP.TXT of the golden file" \
+      cmp "$WORK/dlg-${bat%.BAT}/prog/JWC_TEMP.TXT" "$GOLDEN/$golden"
   done
-  check "HALVANE.BAT: the JWC_TEMP.TXT of the golden file" \
-    cmp "$WORK/dlg-HALVANE/prog/JWC_TEMP.TXT" "$GOLDEN/example_JWC_TEMP.TXT"
 }
 
 # dialog_ok BAT SCENARIO: Jw_cad's way through the batch file (cmd /c) to the
