@@ -604,38 +604,21 @@ test_batch_files() {
   fi
 }
 
-# new_window BEFORE: the first visible window that is not in the list BEFORE
-# and neither the dialog nor the application's window.
-new_window() {
-  local i w
-  for ((i = 0; i < 300; i++)); do
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-      grep -qx "$w" <<<"$1" && continue
-      grep -qxE 'Halvane|t482_Halvane' <<<"$(xdotool getwindowname "$w")" &&
-        continue
-      sleep 0.4
-      printf '%s' "$w"
-      return 0
-    done
-    sleep 0.1
-  done
-  return 1
-}
-
-# A switch the program does not know: a message box, no dialog, and the
-# host's files as they were.
+# A switch the program does not know: a message box under the dialog's
+# caption, but no dialog and no application window; the program ends with 2
+# and leaves the host's files as they were.
 test_unknown_switch() {
-  local dir before box
+  local dir box
   dir=$(prepared "unknown switch")
-  before=$(xdotool search --onlyvisible --name '.' 2>/dev/null)
   launch "$dir" /sideways
-  box=$(new_window "$before")
-  check "a message box appears" test -n "$box"
-  [ -n "$box" ] && echo "    its title: $(xdotool getwindowname "$box")"
+  box=$(wait_window '^Halvane$') || { check "a message box appears" false; return; }
+  window_frame "$box"
+  check "a message box, not the dialog (${WIN_W}x$WIN_H)" test "$WIN_H" -lt 300
+  check "no application window" no_window '^t482_Halvane$'
   screenshot "$OUT/unknown-switch.png"
-  check "no dialog" no_window '^Halvane$'
   keys Return
   check "the program ends" wait_exit
+  check "exit code 2" equals "$EXIT_CODE" 2
   check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$FIX/JWC_TEMP.TXT"
   check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
   check "no temporary file left" no_temporary_file "$dir"
