@@ -1,0 +1,83 @@
+// The whole built-in full-width table against
+// tests/util/fullwidth_expected.txt, which tools/gen_fullwidth_expected.py
+// derives from the Unicode compatibility forms rather than from the code page's
+// mapping the table comes from.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "util/sjis_text.h"
+
+namespace halvane {
+namespace {
+
+std::string Hex(const std::string& s) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char b : s) {
+    out += digits[b >> 4];
+    out += digits[b & 15];
+  }
+  return out;
+}
+
+// Hex input -> hex output of every character the conversion changes.
+std::map<std::string, std::string> ExpectedChanges() {
+  std::ifstream file(HALVANE_TEST_DATA "/util/fullwidth_expected.txt");
+  std::map<std::string, std::string> changes;
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string input, output;
+    fields >> input >> output;
+    changes[input] = output;
+  }
+  return changes;
+}
+
+TEST(FullWidthTable, EveryCharacterMatchesTheUnicodeCompatibilityForms) {
+  const std::map<std::string, std::string> changes = ExpectedChanges();
+  ASSERT_GT(changes.size(), 250u);
+  const auto expected = [&](const std::string& input) {
+    const auto it = changes.find(Hex(input));
+    return it != changes.end() ? it->second : Hex(input);
+  };
+  int checked = 0;
+  std::string wrong;
+  const auto check = [&](const std::string& input, const std::string& want) {
+    ++checked;
+    if (Hex(ToFullWidth(input)) != want && wrong.size() < 400) {
+      wrong += Hex(input) + " -> " + Hex(ToFullWidth(input)) + ", not " + want +
+               "\n";
+    }
+  };
+  for (int b = 0; b < 256; ++b) {
+    const std::string one(1, char(b));
+    check(one, expected(one));
+    if (IsLeadByte(static_cast<unsigned char>(b))) {
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        const std::string two{char(b), char(trail)};
+        check(two, expected(two));
+      }
+      continue;
+    }
+    // Followed by a voiced mark: one kana where the forms have it, the two
+    // characters apart otherwise.
+    for (const char mark : {'\xDE', '\xDF'}) {
+      const std::string pair{char(b), mark};
+      const auto it = changes.find(Hex(pair));
+      check(pair, it != changes.end()
+                      ? it->second
+                      : expected(one) + expected(std::string(1, mark)));
+    }
+  }
+  EXPECT_EQ(wrong, "");
+  EXPECT_GT(checked, 6000);
+}
+
+}  // namespace
+}  // namespace halvane
