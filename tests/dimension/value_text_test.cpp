@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dimension/dimension_output.h"
+#include "dimension/dimension_plan.h"
 #include "output_lines.h"
 
 namespace halvane {
@@ -71,6 +72,22 @@ TEST(ValueTextTest, MetreSuffixIsTheFullWidthLetter) {
   EXPECT_EQ(BuildValueText(1250, o), "1.25\x82\x8d");
   o.UnitSuffix = false;
   EXPECT_EQ(BuildValueText(1250, o), "1.25");
+}
+
+// An output line holds 255 bytes; a dimension whose value text would not fit
+// whole is not drawn.
+TEST(ValueTextTest, PlanTakesAValueTextOf255BytesAtMost) {
+  test::FreshModel();
+  DimensionOptions o = Options(0, 2, 0, false);
+  for (const std::size_t bytes : {254u, 255u, 256u}) {
+    o.Prefix = std::string(bytes - 3, 'x');  // and "100"
+    const auto plan =
+        PlanDimension({{0, 0}, {100, 0}, {0, 10}, {50, 10}}, o, Exchange());
+    ASSERT_EQ(plan.has_value(), bytes <= 255) << bytes;
+    if (plan) {
+      EXPECT_EQ(plan->Label.Text.size(), bytes);
+    }
+  }
 }
 
 TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
