@@ -7,6 +7,7 @@ reports which changes the tests let through.
   python3 tools/mutation.py -n 40 --folders util,form  # some of them
   python3 tools/mutation.py --list                     # count the sites only
   python3 tools/mutation.py --summary                  # the last run again
+  python3 tools/mutation.py --retry old.jsonl          # its survivors again
 
 The mutants are built in a copy of the working tree, build/mutation/src
 (configured once in build/mutation/build at -O1 with ccache), never in the
@@ -195,6 +196,24 @@ def sample(sites, folders, n, seed):
     return chosen
 
 
+def refound(sites, log):
+    """The survivors of an earlier log at their place in the tree as it is
+    now; the code around them may have moved."""
+    chosen = []
+    for line in pathlib.Path(log).read_text().splitlines():
+        old = json.loads(line)
+        if old["status"] != "survived":
+            continue
+        same = [s for s in sites if (s["file"], s["before"], s["after"]) ==
+                (old["file"], old["before"], old["after"])]
+        if same:
+            chosen.append(min(same, key=lambda s: abs(s["line"] - old["line"])))
+        else:
+            print(f"gone: {old['file']}:{old['line']}: {old['before']} -> "
+                  f"{old['after']}")
+    return chosen
+
+
 def summary(results, out=sys.stdout):
     by_folder = collections.OrderedDict((f, collections.Counter())
                                         for f in FOLDERS)
@@ -238,6 +257,10 @@ def main():
     p.add_argument("--timeout", type=int, default=0,
                    help="seconds per test program (default: 5x the clean run)")
     p.add_argument("--build-dir", default=str(ROOT / "build" / "mutation"))
+    p.add_argument("--retry", metavar="LOG",
+                   help="run only the survivors of an earlier run's log "
+                   "(build/mutation/results.jsonl), found again by file, "
+                   "change and nearest line")
     p.add_argument("--list", action="store_true",
                    help="count the mutation sites per folder and stop")
     p.add_argument("--summary", action="store_true",
@@ -270,11 +293,14 @@ def main():
         sys.exit("the unchanged tree fails its tests")
     clean_run = time.monotonic() - built
     timeout = args.timeout or max(30, int(5 * clean_run))
+    if args.retry:
+        chosen = refound(sites, args.retry)
+    else:
+        chosen = sample(sites, folders, args.n, args.seed)
     print(f"clean build {built - start:.0f} s, tests {clean_run:.0f} s; "
-          f"{len(sites)} sites, sampling {args.n} with seed {args.seed}",
+          f"{len(sites)} sites, running {len(chosen)}"
+          + ("" if args.retry else f" sampled with seed {args.seed}"),
           flush=True)
-
-    chosen = sample(sites, folders, args.n, args.seed)
     results = []
     with open(log_path, "w") as log:
         for i, site in enumerate(chosen, 1):
