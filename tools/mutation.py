@@ -10,8 +10,9 @@ reports which changes the tests let through.
   python3 tools/mutation.py --retry old.jsonl          # its survivors again
 
 The mutants are built in a copy of the working tree, build/mutation/src
-(configured once in build/mutation/build at -O1 with ccache), never in the
-tree itself. A mutant that does not compile is left out of the score; one
+(configured once in build/mutation/build at -O1 with ccache, and with the
+standard library's checked indexing, so that a loop running one past an
+array's end fails), never in the tree itself. A mutant that does not compile is left out of the score; one
 whose tests fail or run past the timeout is killed. Slow (tens of seconds a
 mutant on two cores), so it is not part of CI.
 """
@@ -161,7 +162,9 @@ def configure(src_dir, build_dir):
     if not (build_dir / "CMakeCache.txt").exists():
         subprocess.run(nice([
             "cmake", "-S", str(src_dir), "-B", str(build_dir), "-G", "Ninja",
-            "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O1",
+            # Checked indexing: a loop running past an array's end fails.
+            "-DCMAKE_BUILD_TYPE=Debug",
+            "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -D_GLIBCXX_ASSERTIONS",
             "-DHALVANE_BENCH=OFF", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]),
             check=True, env=env, stdout=subprocess.DEVNULL)
     return env
@@ -267,7 +270,7 @@ def main():
                    help="print the summary of the last run's log and stop")
     args = p.parse_args()
     folders = [f for f in args.folders.split(",") if f]
-    work = pathlib.Path(args.build_dir)
+    work = pathlib.Path(args.build_dir).resolve()
     log_path = work / "results.jsonl"
 
     if args.summary:
