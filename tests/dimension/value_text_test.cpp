@@ -115,10 +115,15 @@ TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
   EXPECT_EQ(free.D, 0.25);
   EXPECT_EQ(free.Color, 6);
 
-  data.HostTextType = 12;
-  EXPECT_EQ(ChooseTextFrame(0, data).Type, 1);
-  data.HostTextType = -3;
-  EXPECT_EQ(ChooseTextFrame(0, data).Type, 1);
+  // A host type outside 1..10 falls back on 1; a choice outside 1..10 takes
+  // the host's type.
+  const int host_types[][2] = {{-3, 1}, {10, 10}, {11, 1}, {12, 1}};
+  for (const auto& [type, used] : host_types) {
+    data.HostTextType = type;
+    EXPECT_EQ(ChooseTextFrame(0, data).Type, used) << type;
+    EXPECT_EQ(ChooseTextFrame(11, data).Type, used) << type;
+    EXPECT_EQ(ChooseTextFrame(10, data).Type, 10) << type;
+  }
 }
 
 TEST(TextAngleTest, NeverUpsideDown) {
