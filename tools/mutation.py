@@ -25,6 +25,7 @@ import pathlib
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -149,11 +150,17 @@ def nice(cmd):
 
 
 def run(cmd, timeout=None, **kw):
-    try:
-        return subprocess.run(cmd, capture_output=True, timeout=timeout,
-                              **kw).returncode
-    except subprocess.TimeoutExpired:
-        return None
+    """The exit status, or None after `timeout`, when the command and all it
+    started (a test stuck in a loop) are killed."""
+    with subprocess.Popen(cmd, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL, start_new_session=True,
+                          **kw) as proc:
+        try:
+            return proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(proc.pid, signal.SIGKILL)
+            proc.wait()
+            return None
 
 
 def configure(src_dir, build_dir):
