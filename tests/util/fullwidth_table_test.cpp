@@ -9,20 +9,13 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/hex_bytes.h"
 #include "util/sjis_text.h"
 
 namespace halvane {
 namespace {
 
-std::string Hex(const std::string& s) {
-  static const char digits[] = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char b : s) {
-    out += digits[b >> 4];
-    out += digits[b & 15];
-  }
-  return out;
-}
+using test::Hex;
 
 // Lead bytes as the program takes them: code page 932's 0x81-0x9F and
 // 0xE0-0xFC, and 0x80 and 0xFD as well.
