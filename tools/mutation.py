@@ -10,9 +10,9 @@ reports which changes the tests let through.
   python3 tools/mutation.py --retry old.jsonl          # its survivors again
 
 The mutants are built in a copy of the working tree, build/mutation/src
-(configured once in build/mutation/build at -O1 with ccache, and with the
-standard library's checked indexing, so that a loop running one past an
-array's end fails), never in the tree itself. A mutant that does not compile is left out of the score; one
+(configured once in build/mutation/build at -O1 with ccache, and with
+checked indexing of std::array and of plain arrays, so that a loop running
+one past an array's end fails), never in the tree itself. A mutant that does not compile is left out of the score; one
 whose tests fail or run past the timeout is killed. Slow (tens of seconds a
 mutant on two cores), so it is not part of CI.
 """
@@ -171,7 +171,8 @@ def configure(src_dir, build_dir):
             "cmake", "-S", str(src_dir), "-B", str(build_dir), "-G", "Ninja",
             # Checked indexing: a loop running past an array's end fails.
             "-DCMAKE_BUILD_TYPE=Debug",
-            "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -D_GLIBCXX_ASSERTIONS",
+            "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -D_GLIBCXX_ASSERTIONS"
+            " -fsanitize=bounds -fno-sanitize-recover=bounds",
             "-DHALVANE_BENCH=OFF", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]),
             check=True, env=env, stdout=subprocess.DEVNULL)
     return env
