@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dimension/dimension_output.h"
+#include "dimension/dimension_plan.h"
 #include "output_lines.h"
 
 namespace halvane {
@@ -85,6 +86,22 @@ TEST(ValueTextTest, MetreSuffixIsTheFullWidthLetter) {
   EXPECT_EQ(BuildValueText(1250, o), "1.25");
 }
 
+// An output line holds 255 bytes; a dimension whose value text would not fit
+// whole is not drawn.
+TEST(ValueTextTest, PlanTakesAValueTextOf255BytesAtMost) {
+  test::FreshModel();
+  DimensionOptions o = Options(0, 2, 0, false);
+  for (const std::size_t bytes : {254u, 255u, 256u}) {
+    o.Prefix = std::string(bytes - 3, 'x');  // and "100"
+    const auto plan =
+        PlanDimension({{0, 0}, {100, 0}, {0, 10}, {50, 10}}, o, Exchange());
+    ASSERT_EQ(plan.has_value(), bytes <= 255) << bytes;
+    if (plan) {
+      EXPECT_EQ(plan->Label.Text.size(), bytes);
+    }
+  }
+}
+
 TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
   InitExchangeData();
   ExchangeData& data = Exchange();
@@ -110,10 +127,15 @@ TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
   EXPECT_EQ(free.D, 0.25);
   EXPECT_EQ(free.Color, 6);
 
-  data.HostTextType = 12;
-  EXPECT_EQ(ChooseTextFrame(0, data).Type, 1);
-  data.HostTextType = -3;
-  EXPECT_EQ(ChooseTextFrame(0, data).Type, 1);
+  // A host type outside 1..10 falls back on 1; a choice outside 1..10 takes
+  // the host's type.
+  const int host_types[][2] = {{-3, 1}, {10, 10}, {11, 1}, {12, 1}};
+  for (const auto& [type, used] : host_types) {
+    data.HostTextType = type;
+    EXPECT_EQ(ChooseTextFrame(0, data).Type, used) << type;
+    EXPECT_EQ(ChooseTextFrame(11, data).Type, used) << type;
+    EXPECT_EQ(ChooseTextFrame(10, data).Type, 10) << type;
+  }
 }
 
 TEST(TextAngleTest, NeverUpsideDown) {

@@ -136,7 +136,7 @@ TEST(PlainLineFieldCountTest, ThirtyTwoFieldsAtMost) {
 // gives it, numbers included, and the lines of plain bytes, with or without
 // a quoted text, are split in place.
 TEST(PlainLineAgreementTest, AgreesWithTheByteByByteSplitter) {
-  static constexpr char kBytes[] = "0123456789.-   -e\t\"=abz\r\x7f\x82";
+  static constexpr char kBytes[] = "0123456789.-   -e\t\"=abz\r\x7f\x80\x82";
   uint32_t state = 2463534242u;
   auto next = [&state] {
     state ^= state << 13;

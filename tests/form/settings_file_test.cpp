@@ -382,6 +382,20 @@ INSTANTIATE_TEST_SUITE_P(
                                   300, 200, 4},
                       LineEndCase{"\r\n\n4", 0, 0, 4}));
 
+// The end mark as the last byte of one read of 4096 bytes or the first of
+// the next; the CRs, which are dropped, move it without changing the lines.
+TEST_F(SettingsFileTest, EndMarkOnEitherSideOfAReadBoundary) {
+  for (std::size_t mark = 4094; mark <= 4097; ++mark) {
+    std::string bytes = "300\r\n200\r\n4";
+    bytes.insert(3, mark - bytes.size(), '\r');
+    const TForm1 form = Load(bytes +
+                             "\x1a"
+                             "5\r\n");
+    EXPECT_EQ(form.SavedLeft, 300) << mark;
+    EXPECT_EQ(form.ComboBox1.ItemIndex, 4) << mark;
+  }
+}
+
 TEST_F(SettingsFileTest, LinesAfterTheTwentySecondHaveNoEffect) {
   const std::string saved = FormatSettings(ChangedForm(), Exchange());
   std::string first22 = saved;

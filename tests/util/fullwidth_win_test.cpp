@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/hex_bytes.h"
 #include "util/sjis_text.h"
 
 namespace halvane {
@@ -54,15 +55,7 @@ bool RoundTrips(const std::string& sjis) {
          std::string(bytes, static_cast<std::size_t>(k)) == sjis;
 }
 
-std::string Hex(const std::string& s) {
-  static const char digits[] = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char b : s) {
-    out += digits[b >> 4];
-    out += digits[b & 15];
-  }
-  return out;
-}
+using test::Hex;
 
 bool RunningUnderWine() {
   const HMODULE ntdll = GetModuleHandleA("ntdll.dll");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -157,6 +158,29 @@ TEST(RoundSignificant, AgreesWithFullExpansion) {
     ++checked;
   }
   EXPECT_GT(checked, 190000);
+}
+
+// 1/3 is 0.333333333333333314829616256...: each count of digits from 1 to
+// 19 gives other digits, so a count taken outside 1..18 shows.
+TEST(RoundSignificant, DigitsAreClampedToOneThroughEighteen) {
+  const struct {
+    int significant;
+    const char* digits;
+  } cases[] = {{INT_MIN, "3"},
+               {0, "3"},
+               {1, "3"},
+               {2, "33"},
+               {17, "33333333333333331"},
+               {18, "333333333333333315"},
+               {19, "333333333333333315"},
+               {INT_MAX, "333333333333333315"}};
+  for (const auto& c : cases) {
+    for (auto round : {RoundSignificant, RoundSignificantExact}) {
+      const DecimalDigits d = round(1.0 / 3, c.significant);
+      EXPECT_EQ(std::string(d.digits, d.count), c.digits) << c.significant;
+      EXPECT_EQ(d.exponent, 0) << c.significant;
+    }
+  }
 }
 
 TEST(RoundSignificant, HalvesOfIntegersGoUp) {
