@@ -90,7 +90,7 @@ TEST(ValueTextTest, MetreSuffixIsTheFullWidthLetter) {
 // whole is not drawn.
 TEST(ValueTextTest, PlanTakesAValueTextOf255BytesAtMost) {
   test::FreshModel();
-  DimensionOptions o = Options(0, 2, 0, false);
+  DimensionOptions o = Options(0, kHalfUp, kDropped, false);
   for (const std::size_t bytes : {254u, 255u, 256u}) {
     o.Prefix = std::string(bytes - 3, 'x');  // and "100"
     const auto plan =

@@ -392,7 +392,7 @@ TEST_F(SettingsFileTest, EndMarkOnEitherSideOfAReadBoundary) {
                              "\x1a"
                              "5\r\n");
     EXPECT_EQ(form.SavedLeft, 300) << mark;
-    EXPECT_EQ(form.ComboBox1.ItemIndex, 4) << mark;
+    EXPECT_EQ(form.StartMarker.ItemIndex, 4) << mark;
   }
 }
 
