@@ -74,8 +74,7 @@ TEST(ValueTextTest, MetreSuffixIsTheFullWidthLetter) {
 }
 
 TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
-  InitExchangeData();
-  ExchangeData& data = Exchange();
+  ExchangeData data;
   data.TextTypes[3] = {4.5, 5, 0.5, 7};
   data.HostTextType = 4;
   const TextFrame host = ChooseTextFrame(0, data);
@@ -142,29 +141,30 @@ TEST(ValueLabelTest, NegativeDistancePutsTheValueBelow) {
 }
 
 TEST(LineAndValueTest, FigureFormHasNoFlagNorTextCodeLine) {
-  test::FreshModel();
+  test::FreshRun run;
   DimensionLine line;
   line.D1 = {0, 20};
   line.D2 = {100, 20};
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(line, TextFrame{}, label, true);
+  WriteLineAndValue(run.Output, line, TextFrame{}, label, true);
   const std::vector<std::string> expected = {"cn1", "msg", "0 20 100 20",
                                              "cs 47.75 20.5 10 0 \"", "100"};
-  EXPECT_EQ(test::BufferLines(), expected);
+  EXPECT_EQ(run.Lines(), expected);
 }
 
 TEST(LineAndValueTest, PlainFormWritesSegmentTextTypeCodeAndText) {
-  test::FreshModel();
+  test::FreshRun run;
   DimensionLine line;
   line.D1 = {0, 20};
   line.D2 = {100, 20};
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(line, TextFrame{0, 2.5, 2.5, 0, 3}, label, false);
+  WriteLineAndValue(run.Output, line, TextFrame{0, 2.5, 2.5, 0, 3}, label,
+                    false);
   const std::vector<std::string> expected = {
       "z3",  "0 20 100 20", "cn0 2.5 2.5 0 3",
       "cc0", "z3",          "cs 47.75 20.5 10 0 \"",
       "100"};
-  EXPECT_EQ(test::BufferLines(), expected);
+  EXPECT_EQ(run.Lines(), expected);
 }
 
 }  // namespace
