@@ -17,10 +17,10 @@ constexpr int32_t kMaxLineWidth = 30000;
 constexpr int32_t kMaxTextCode = 8;
 constexpr int32_t kMaxTextType = 10;
 constexpr int32_t kFreeTextType = 0;
-constexpr int32_t kLastListedNumber = 9;  // list numbers 1..9 are the host's
-// Colours from 10 up are the host's extended colours, from 100 up.
+// Numbers 1..9 are the same for the host; colours from 10 up are its
+// 101 up, line types 10..18 its 11..19 and from 19 up its 31 up.
+constexpr int32_t kLastListedNumber = 9;
 constexpr int32_t kExtendedColorOffset = 91;
-// The dialog's line types 10..18 are the host's 11..19; from 19 up, 31 up.
 constexpr int32_t kLastDottedLineType = 18;
 constexpr int32_t kDottedLineTypeOffset = 1;
 constexpr int32_t kExtendedLineTypeOffset = 12;
