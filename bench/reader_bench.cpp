@@ -55,23 +55,24 @@ int main(int argc, char** argv) {
   double best = 1e300;
   double bestCpu = 1e300;
   std::size_t entities = 0;
+  halvane::ExchangeData data;
   for (int i = 0; i < runs; ++i) {
-    halvane::InitExchangeData();
+    data.Reset();
     const Clock::time_point start = Clock::now();
     const double cpuStart = CpuSeconds();
-    if (!halvane::ReadExchangeFile(path)) {
+    if (!halvane::ReadExchangeFile(path, data)) {
       std::fprintf(stderr, "%s: read failed\n", path);
       return 1;
     }
     const double cpu = CpuSeconds() - cpuStart;
     best = std::min(best, Seconds(start));
     bestCpu = std::min(bestCpu, cpu);
-    entities = halvane::Exchange().EntityOrder.Count();
+    entities = data.EntityOrder.Count();
     std::printf("run %d: %.1f MB/s (%.1f MB/s of processor time)\n", i + 1,
                 megabytes / Seconds(start), megabytes / cpu);
   }
   const double peak = PeakMiB();
-  halvane::FreeExchangeData();
+  data.Reset();
 
   double baselineBest = 1e300;
   double baselineCpu = 1e300;

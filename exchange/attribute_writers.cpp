@@ -5,13 +5,25 @@
 #include <limits>
 #include <string>
 
-#include "exchange/exchange_data.h"
 #include "exchange/output_buffer.h"
 #include "util/numbers.h"
 
 namespace halvane {
 
 namespace {
+
+// The host's limits of the numbers an attribute command may carry.
+constexpr int32_t kMaxLineWidth = 30000;
+constexpr int32_t kMaxTextCode = 8;
+constexpr int32_t kMaxTextType = 10;
+constexpr int32_t kFreeTextType = 0;
+// Numbers 1..9 are the same for the host; colours from 10 up are its
+// 101 up, line types 10..18 its 11..19 and from 19 up its 31 up.
+constexpr int32_t kLastListedNumber = 9;
+constexpr int32_t kExtendedColorOffset = 91;
+constexpr int32_t kLastDottedLineType = 18;
+constexpr int32_t kDottedLineTypeOffset = 1;
+constexpr int32_t kExtendedLineTypeOffset = 12;
 
 void AppendDecimal(std::string& out, int32_t n) {
   char digits[16];
@@ -30,22 +42,22 @@ void AppendHex(std::string& out, int32_t n) {
   out.append(digits, result.ptr);
 }
 
-void PutKeyed(std::string_view key, int32_t n, bool hex) {
+void PutKeyed(ExchangeOutput& out, std::string_view key, int32_t n, bool hex) {
   std::string line(key);
   if (hex) {
     AppendHex(line, n);
   } else {
     AppendDecimal(line, n);
   }
-  PutLine(line);
+  PutLine(out, line);
 }
 
 // The changed-or-forced rule for the writers that cache one integer.
-bool PutCachedInt(ForceFlag flag, int32_t& cache, int32_t n,
-                  std::string_view key, bool hex = false) {
-  bool& force = Exchange().Force[flag];
+bool PutCachedInt(ExchangeOutput& out, ForceFlag flag, int32_t& cache,
+                  int32_t n, std::string_view key, bool hex = false) {
+  bool& force = out.Force[flag];
   if (!force && n == cache) return false;
-  PutKeyed(key, n, hex);
+  PutKeyed(out, key, n, hex);
   cache = n;
   force = false;
   return true;
@@ -59,149 +71,129 @@ int32_t AddClamped(int32_t n, int32_t offset) {
              : static_cast<int32_t>(sum);
 }
 
-int32_t MapColorIf(int32_t n, int32_t map) {
-  return map == 1 ? MapColorNo(n) : n;
+int32_t MapColorIf(const ExchangeOutput& out, int32_t n, int32_t map) {
+  return map == 1 ? MapColorNo(out.Input, n) : n;
 }
 
-void PutFreeSizeLine(double width, double height, double spacing,
-                     int32_t colour) {
+void PutFreeSizeLine(ExchangeOutput& out, double width, double height,
+                     double spacing, int32_t colour) {
   std::string line = "cn0 ";
   for (double value : {width, height, spacing}) {
     AppendGeneral(line, value);
     line += ' ';
   }
   AppendDecimal(line, colour);
-  PutLine(line);
+  PutLine(out, line);
 }
 
 }  // namespace
 
-int32_t MapColorNo(int32_t n) {
-  if (n <= 0) return Exchange().HostLineColor;
-  if (n <= 9) return n;
-  return AddClamped(n, 91);
+int32_t MapColorNo(const ExchangeData& input, int32_t n) {
+  if (n <= 0) return input.HostLineColor;
+  if (n <= kLastListedNumber) return n;
+  return AddClamped(n, kExtendedColorOffset);
 }
 
-int32_t MapLineTypeNo(int32_t n) {
-  if (n <= 0) return Exchange().HostLineType;
-  if (n <= 9) return n;
-  if (n <= 18) return n + 1;
-  return AddClamped(n, 12);
+int32_t MapLineTypeNo(const ExchangeData& input, int32_t n) {
+  if (n <= 0) return input.HostLineType;
+  if (n <= kLastListedNumber) return n;
+  if (n <= kLastDottedLineType) return n + kDottedLineTypeOffset;
+  return AddClamped(n, kExtendedLineTypeOffset);
 }
 
-void PutLayerGroup(int32_t n) {
-  ExchangeData& data = Exchange();
-  if (PutCachedInt(kForceGroup, data.CurGroup, n, "lg", true)) {
-    data.Force[kForceLayer] = true;
+void PutLayerGroup(ExchangeOutput& out, int32_t n) {
+  if (PutCachedInt(out, kForceGroup, out.Current.Group, n, "lg", true)) {
+    out.Force[kForceLayer] = true;
   }
 }
 
-void PutLayer(int32_t n) {
-  PutCachedInt(kForceLayer, Exchange().CurLayer, n, "ly", true);
+void PutLayer(ExchangeOutput& out, int32_t n) {
+  PutCachedInt(out, kForceLayer, out.Current.Layer, n, "ly", true);
 }
 
-void PutLineColor(int32_t n, int32_t map) {
-  PutCachedInt(kForceLineColor, Exchange().CurLineColor, MapColorIf(n, map),
-               "lc");
+void PutLineColor(ExchangeOutput& out, int32_t n, int32_t map) {
+  PutCachedInt(out, kForceLineColor, out.Current.LineColor,
+               MapColorIf(out, n, map), "lc");
 }
 
-void PutLineType(int32_t n, int32_t map) {
-  if (map == 1) n = MapLineTypeNo(n);
-  PutCachedInt(kForceLineType, Exchange().CurLineType, n, "lt");
+void PutLineType(ExchangeOutput& out, int32_t n, int32_t map) {
+  if (map == 1) n = MapLineTypeNo(out.Input, n);
+  PutCachedInt(out, kForceLineType, out.Current.LineType, n, "lt");
 }
 
-void PutLineWidth(int32_t n) {
-  ExchangeData& data = Exchange();
-  if (!data.LineWidthGiven) return;
-  if (n == -1) n = data.HostLineWidth;
-  if (n < 0 || n > 30000) n = 0;
-  PutCachedInt(kForceLineWidth, data.CurLineWidth, n, "lw");
+void PutLineWidth(ExchangeOutput& out, int32_t n) {
+  const ExchangeData& host = out.Input;
+  if (!host.LineWidthGiven) return;
+  if (n == -1) n = host.HostLineWidth;
+  if (n < 0 || n > kMaxLineWidth) n = 0;
+  PutCachedInt(out, kForceLineWidth, out.Current.LineWidth, n, "lw");
 }
 
-void PutTextType(int32_t type, int32_t colour, int32_t map, double width,
-                 double height, double spacing) {
-  ExchangeData& data = Exchange();
-  colour = MapColorIf(colour, map);
-  if (type < 0 || type > 10) {
+void PutTextType(ExchangeOutput& out, int32_t type, int32_t colour, int32_t map,
+                 double width, double height, double spacing) {
+  const ExchangeData& data = out.Input;
+  CurrentAttributes& cur = out.Current;
+  colour = MapColorIf(out, colour, map);
+  if (type < 0 || type > kMaxTextType) {
     type = data.HostTextType;
-    if (type == 0) {
+    if (type == kFreeTextType) {
       width = data.HostFreeW;
       height = data.HostFreeH;
       spacing = data.HostFreeD;
       colour = data.HostFreeColor;
     }
   }
-  const bool free_size = type == 0;
+  const bool free_size = type == kFreeTextType;
   // A size that is not a number would make a line the host cannot read.
   if (free_size && !(std::isfinite(width) && std::isfinite(height) &&
                      std::isfinite(spacing))) {
     return;
   }
-  bool& force = data.Force[kForceTextType];
+  bool& force = out.Force[kForceTextType];
   const bool free_changed =
-      free_size && (width != data.CurFreeW || height != data.CurFreeH ||
-                    spacing != data.CurFreeD || colour != data.CurFreeColor);
-  if (!force && type == data.CurTextType && !free_changed) return;
+      free_size && (width != cur.FreeW || height != cur.FreeH ||
+                    spacing != cur.FreeD || colour != cur.FreeColor);
+  if (!force && type == cur.TextType && !free_changed) return;
   if (free_size) {
-    PutFreeSizeLine(width, height, spacing, colour);
-    data.CurFreeW = width;
-    data.CurFreeH = height;
-    data.CurFreeD = spacing;
-    data.CurFreeColor = colour;
+    PutFreeSizeLine(out, width, height, spacing, colour);
+    cur.FreeW = width;
+    cur.FreeH = height;
+    cur.FreeD = spacing;
+    cur.FreeColor = colour;
   } else {
-    PutKeyed("cn", type, false);
+    PutKeyed(out, "cn", type, false);
   }
-  data.CurTextType = type;
+  cur.TextType = type;
   force = false;
 }
 
-void PutTextCode(int32_t n) {
-  if (n < 0 || n > 8) n = 0;
-  PutCachedInt(kForceTextCode, Exchange().CurTextCode, n, "cc");
+void PutTextCode(ExchangeOutput& out, int32_t n) {
+  if (n < 0 || n > kMaxTextCode) n = 0;
+  PutCachedInt(out, kForceTextCode, out.Current.TextCode, n, "cc");
 }
 
-void PutFontName(std::string_view name) {
-  ExchangeData& data = Exchange();
-  if (name.empty() || name == "<>") name = data.HostFontName;
-  bool& force = data.Force[kForceFontName];
-  if (!force && name == data.CurFontName) return;
+void PutFontName(ExchangeOutput& out, std::string_view name) {
+  if (name.empty() || name == "<>") name = out.Input.HostFontName;
+  bool& force = out.Force[kForceFontName];
+  if (!force && name == out.Current.FontName) return;
   std::string line = "cn\"$";
   line += name;
-  PutLine(line);
-  data.CurFontName = name;
+  PutLine(out, line);
+  out.Current.FontName = name;
   force = false;
 }
 
-void PutPointColor(int32_t n, int32_t map) {
-  PutCachedInt(kForcePointColor, Exchange().CurPointColor, MapColorIf(n, map),
-               "pn");
+void PutPointColor(ExchangeOutput& out, int32_t n, int32_t map) {
+  PutCachedInt(out, kForcePointColor, out.Current.PointColor,
+               MapColorIf(out, n, map), "pn");
 }
 
-void PutZFlags(uint8_t bits) {
-  if (bits & 1) PutLine("z1");
-  if (bits & 2) PutLine("z2");
-  if (bits & 4) PutLine("z3");
-  if ((bits & 8) && !(bits & 16)) PutLine("z4");
-  if (bits & 16) PutLine("z5");
-}
-
-void ResetWriterState() {
-  ExchangeData& data = Exchange();
-  data.CurGroup = 0;
-  data.CurLayer = 0;
-  data.CurLineColor = 1;
-  data.CurLineType = 1;
-  data.CurLineWidth = 0;
-  data.CurTextType = 1;
-  data.CurFreeW = 2.0;
-  data.CurFreeH = 2.0;
-  data.CurFreeD = 0.0;
-  data.CurFreeColor = 1;
-  data.CurTextCode = 0;
-  data.CurFontName = kDefaultFontName;
-  data.CurPointColor = 1;
-  data.CurExtColor = 0;
-  data.Force.fill(true);
+void PutZFlags(ExchangeOutput& out, uint8_t bits) {
+  if (bits & kZ1Flag) PutLine(out, "z1");
+  if (bits & kZ2Flag) PutLine(out, "z2");
+  if (bits & kZ3Flag) PutLine(out, "z3");
+  if ((bits & kZ4Flag) && !(bits & kZ5Flag)) PutLine(out, "z4");
+  if (bits & kZ5Flag) PutLine(out, "z5");
 }
 
 }  // namespace halvane

@@ -61,13 +61,13 @@ std::string SafeTextLine(std::string_view text) {
 }
 
 // The command part of a text: its code, the four numbers, then ` "`.
-void PutTextCommand(std::string_view code, double x, double y, double dx,
-                    double dy) {
+void PutTextCommand(ExchangeOutput& out, std::string_view code, double x,
+                    double y, double dx, double dy) {
   std::string line(code);
   line += ' ';
   AppendNumbers(line, {x, y, dx, dy});
   line += " \"";
-  PutLine(line);
+  PutLine(out, line);
 }
 
 std::string_view TextKindCode(int32_t kind) {
@@ -84,15 +84,17 @@ double RoundedLength(double x1, double y1, double x2, double y2) {
 
 }  // namespace
 
-void PutSegment(double x1, double y1, double x2, double y2) {
+void PutSegment(ExchangeOutput& out, double x1, double y1, double x2,
+                double y2) {
   if (!AllFinite({x1, y1, x2, y2})) return;
   if (IsDegenerateSegment(x1, y1, x2, y2)) return;
   std::string line;
   AppendNumbers(line, {x1, y1, x2, y2});
-  PutLine(line);
+  PutLine(out, line);
 }
 
-void PutPoint(int32_t code, double x, double y, double size, double angle) {
+void PutPoint(ExchangeOutput& out, int32_t code, double x, double y,
+              double size, double angle) {
   if (!AllFinite({x, y, size, angle})) return;
   if (code < -7 || code > 11) code = -3;
   if (std::fabs(static_cast<long double>(size)) <= kTolerance) size = 1.0;
@@ -100,20 +102,21 @@ void PutPoint(int32_t code, double x, double y, double size, double angle) {
   AppendNumbers(line, {x, y, size, angle});
   line += ' ';
   line += std::to_string(code);
-  PutLine(line);
+  PutLine(out, line);
 }
 
-void PutText(int32_t kind, std::string_view text, double x, double y, double dx,
-             double dy) {
+void PutText(ExchangeOutput& out, int32_t kind, std::string_view text, double x,
+             double y, double dx, double dy) {
   if (!AllFinite({x, y, dx, dy})) return;
   if (IsZeroDirection(dx, dy)) return;
   if (IsBlank(text)) return;
-  PutTextCommand(TextKindCode(kind), x, y, dx, dy);
-  PutLine(SafeTextLine(text));
+  PutTextCommand(out, TextKindCode(kind), x, y, dx, dy);
+  PutLine(out, SafeTextLine(text));
 }
 
-void PutDimText(std::string_view text, double x1, double y1, double x2,
-                double y2, double x, double y, double dx, double dy) {
+void PutDimText(ExchangeOutput& out, std::string_view text, double x1,
+                double y1, double x2, double y2, double x, double y, double dx,
+                double dy) {
   if (!AllFinite({x1, y1, x2, y2, x, y, dx, dy})) return;
   if (IsDegenerateSegment(x1, y1, x2, y2)) return;
   if (IsZeroDirection(dx, dy)) return;
@@ -125,12 +128,12 @@ void PutDimText(std::string_view text, double x1, double y1, double x2,
   } else {
     value = SafeTextLine(text);
   }
-  PutLine("msg");
+  PutLine(out, "msg");
   std::string segment;
   AppendNumbers(segment, {x1, y1, x2, y2});
-  PutLine(segment);
-  PutTextCommand("cs", x, y, dx, dy);
-  PutLine(value);
+  PutLine(out, segment);
+  PutTextCommand(out, "cs", x, y, dx, dy);
+  PutLine(out, value);
 }
 
 }  // namespace halvane

@@ -1,12 +1,12 @@
-// The exchange data model: everything read from JWC_TEMP.TXT, the writers'
-// current-attribute cache and the output line buffer. One instance per run,
-// reached through Exchange(); InitExchangeData() makes it fresh.
+// The exchange data model: everything read from JWC_TEMP.TXT. A new one
+// holds the initial values; the reader fills it.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "exchange/attributes.h"
 #include "exchange/block_table.h"
 
 namespace halvane {
@@ -141,84 +141,54 @@ enum EntityKind : int32_t {
   kKindSolidSg = 15,
 };
 
-// One line of the output buffer: at most 255 bytes, no line end.
-struct OutputLine {
-  uint8_t Length;
-  char Bytes[255];
-};
-
-// Force flags of the caching attribute writers.
-enum ForceFlag : int {
-  kForceGroup,
-  kForceLayer,
-  kForceLineColor,
-  kForceLineType,
-  kForceLineWidth,
-  kForceTextType,
-  kForceTextCode,
-  kForceFontName,
-  kForcePointColor,
-  kForceFlagCount
-};
-
-// "<ＭＳ ゴシック>" in Shift-JIS: the initial current font name.
-inline constexpr char kDefaultFontName[] =
-    "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>";
+template <class T, std::size_t N>
+constexpr std::array<T, N> Filled(T value) noexcept {
+  std::array<T, N> values{};
+  values.fill(value);
+  return values;
+}
 
 struct ExchangeData {
+  ExchangeData() = default;
+  ExchangeData(const ExchangeData&) = delete;
+  ExchangeData& operator=(const ExchangeData&) = delete;
+
+  // Back to the initial values, every table emptied and its storage released.
+  void Reset();
+
   // Header values.
-  double DrawingAngle;
+  double DrawingAngle = 0;
   std::string HostFileName;
-  std::array<double, 16> GroupScale;
-  double PaperWidth;
-  double PaperHeight;
-  std::array<TJwwTextType, 10> TextTypes;
-  std::array<double, 4> HnValues;
+  std::array<double, 16> GroupScale = Filled<double, 16>(1.0);
+  double PaperWidth = 1189.0;
+  double PaperHeight = 841.0;
+  std::array<TJwwTextType, 10> TextTypes =
+      Filled<TJwwTextType, 10>({3.0, 3.0, 0.0, 2});
+  std::array<double, 4> HnValues{};
 
   // Layer groups and layers.
-  std::array<int32_t, 16> GroupValue;
+  std::array<int32_t, 16> GroupValue{};
   std::array<std::string, 16> GroupName;
-  std::array<int32_t, 256> LayerValue;  // group * 16 + layer
+  std::array<int32_t, 256> LayerValue{};  // group * 16 + layer
   std::array<std::string, 256> LayerName;
 
-  // First-line values.
-  int32_t HostGroup;
-  int32_t HostLayer;
-  int32_t HostLineColor;
-  int32_t HostLineType;
-  int32_t HostLineWidth;
-  int32_t HostTextType;
-  double HostFreeW, HostFreeH, HostFreeD;
-  int32_t HostFreeColor;
+  // First-line values: each the value of the first line of its kind.
+  int32_t HostGroup = kInitialLineAttributes.Group;
+  int32_t HostLayer = kInitialLineAttributes.Layer;
+  int32_t HostLineColor = kInitialLineAttributes.LineColor;
+  int32_t HostLineType = kInitialLineAttributes.LineType;
+  int32_t HostLineWidth = kInitialLineAttributes.LineWidth;
+  int32_t HostTextType = kInitialLineAttributes.TextType;
+  double HostFreeW = kInitialLineAttributes.FreeW;
+  double HostFreeH = kInitialLineAttributes.FreeH;
+  double HostFreeD = kInitialLineAttributes.FreeD;
+  int32_t HostFreeColor = kInitialLineAttributes.FreeColor;
   std::string HostFontName;
-  bool LineWidthGiven;
-
-  // Current-attribute cache (the reader's running attributes while reading).
-  int32_t CurGroup;
-  int32_t CurLayer;
-  int32_t CurLineColor;
-  int32_t CurLineType;
-  int32_t CurLineWidth;
-  int32_t CurTextType;
-  double CurFreeW, CurFreeH, CurFreeD;
-  int32_t CurFreeColor;
-  int32_t CurTextCode;
-  std::string CurFontName;
-  int32_t CurPointColor;
-  int32_t CurExtColor;
-  std::array<bool, kForceFlagCount> Force;
-
-  // Reader-only state.
-  int32_t CurPickRef;
-  int32_t CurZFlags;
-  int32_t PolylineNo;
-  bool InPolyline;
-  bool InDimension;
-  TJwwEntLine HeldDimLine;
+  bool LineWidthGiven = false;
 
   // Picked points, indexed by point number 1..99 (entry 0 unused).
-  std::array<TJwwPickPoint, 100> PickedPoints;
-  int32_t PickedCount;
+  std::array<TJwwPickPoint, 100> PickedPoints{};
+  int32_t PickedCount = 0;
 
   // Entity tables and their order in the file.
   BlockTable<TJwwEntLine> Lines;
@@ -237,33 +207,6 @@ struct ExchangeData {
   BlockTable<TJwwEntSolidSo> SolidsSo;
   BlockTable<TJwwEntSolidSg> SolidsSg;
   BlockTable<TJwwOrderItem> EntityOrder;
-
-  // Output line buffer.
-  BlockTable<OutputLine> Output;
 };
-
-namespace exchange_detail {
-extern ExchangeData instance;
-}
-
-// The one model of the run.
-inline ExchangeData& Exchange() { return exchange_detail::instance; }
-
-// Every field to its initial value, the six reader markers set, all tables
-// and the output buffer emptied.
-void InitExchangeData();
-// Releases every table and the output buffer.
-void FreeExchangeData();
-
-inline void AppendEntityOrder(int32_t kind, int32_t index) {
-  Exchange().EntityOrder.Append(TJwwOrderItem{kind, index});
-}
-
-// The head of a new entity: the current attributes.
-inline void FillEntHead(TJwwEntHead& head) {
-  const ExchangeData& d = Exchange();
-  head = TJwwEntHead{d.CurPickRef,  d.CurGroup,     d.CurLayer, d.CurLineColor,
-                     d.CurLineType, d.CurLineWidth, d.CurZFlags};
-}
 
 }  // namespace halvane

@@ -18,11 +18,6 @@ namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
 
-LineSplitter& Splitter() {
-  static LineSplitter splitter;
-  return splitter;
-}
-
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -35,12 +30,15 @@ std::size_t ChunkBytesFor(std::uint64_t file_size) {
                                   : static_cast<std::size_t>(file_size) + 1;
 }
 
+}  // namespace
+
 // Reads the open file in chunks. Most lines are split in place; the rest go
 // to the splitter piece by piece, so no line is ever copied whole. False on
 // a read error.
-bool ReadLines(std::FILE* file, std::size_t chunk_bytes) {
+bool ExchangeReader::ReadLines(std::FILE* file, std::size_t chunk_bytes) {
   std::unique_ptr<char[]> chunk(new char[chunk_bytes]);
-  LineSplitter& splitter = Splitter();
+  LineSplitter& splitter = splitter_;
+  ReaderState& state = state_;
   PlainLine plain;
   splitter.Begin(true);
   bool line_open = false;
@@ -56,7 +54,7 @@ bool ReadLines(std::FILE* file, std::size_t chunk_bytes) {
     while (p < end) {
       if (!line_open) {
         if (const char* next = plain.Split(p, end)) {
-          StoreLine(plain.Fields());
+          StoreLine(state, plain.Fields());
           p = next;
           continue;
         }
@@ -70,20 +68,18 @@ bool ReadLines(std::FILE* file, std::size_t chunk_bytes) {
       }
       const char* line_end = static_cast<const char*>(lf);
       splitter.Feed(p, line_end);
-      StoreLine(splitter.Finish());
+      StoreLine(state, splitter.Finish());
       splitter.Begin(true);
       line_open = false;
       p = line_end + 1;
     }
     if (ended) break;
   }
-  if (line_open) StoreLine(splitter.Finish());
+  if (line_open) StoreLine(state, splitter.Finish());
   return true;
 }
 
-}  // namespace
-
-bool ReadExchangeFile(const NativePath& path) {
+bool ExchangeReader::ReadFile(const NativePath& path) {
   const std::optional<std::uint64_t> size = RegularFileSize(path);
   if (!size) return false;
   FileHandle file(OpenFile(path, "rb"));
@@ -96,11 +92,15 @@ bool ReadExchangeFile(const NativePath& path) {
   return std::fclose(file.release()) == 0;
 }
 
-void ParseExchangeLine(std::string_view line) {
-  LineSplitter& splitter = Splitter();
-  splitter.Begin(false);
-  splitter.Feed(line.data(), line.data() + line.size());
-  StoreLine(splitter.Finish());
+void ExchangeReader::ParseLine(std::string_view line) {
+  splitter_.Begin(false);
+  splitter_.Feed(line.data(), line.data() + line.size());
+  StoreLine(state_, splitter_.Finish());
+}
+
+bool ReadExchangeFile(const NativePath& path, ExchangeData& data) {
+  data.Reset();
+  return ExchangeReader(data).ReadFile(path);
 }
 
 }  // namespace halvane

@@ -4,7 +4,6 @@
 #include <new>
 #include <string>
 
-#include "exchange/exchange_data.h"
 #include "exchange/file_access.h"
 
 namespace halvane {
@@ -64,26 +63,26 @@ bool WriteLines(const BlockTable<OutputLine>& lines, ChunkedWriter& out) {
 
 }  // namespace
 
-void PutLine(std::string_view text) {
-  OutputLine& line = Exchange().Output.Append();
+void PutLine(ExchangeOutput& out, std::string_view text) {
+  OutputLine& line = out.Lines.Append();
   const std::size_t length =
       text.size() < kMaxLineBytes ? text.size() : kMaxLineBytes;
   if (length > 0) std::memcpy(line.Bytes, text.data(), length);
   line.Length = static_cast<uint8_t>(length);
 }
 
-bool WriteOutputFile(const NativePath& path) {
+bool WriteOutputFile(const ExchangeOutput& out, const NativePath& path) {
   std::error_code error;
-  return WriteOutputFile(path, error);
+  return WriteOutputFile(out, path, error);
 }
 
-bool WriteOutputFile(const NativePath& path,
+bool WriteOutputFile(const ExchangeOutput& out, const NativePath& path,
                      std::error_code& error) {
   error.clear();
   try {
     AtomicFileWriter file(path);
-    ChunkedWriter out(file);
-    if (WriteLines(Exchange().Output, out) && out.Flush() && file.Commit()) {
+    ChunkedWriter chunks(file);
+    if (WriteLines(out.Lines, chunks) && chunks.Flush() && file.Commit()) {
       return true;
     }
     error = file.Error();

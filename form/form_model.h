@@ -4,6 +4,7 @@
 // and tests drive it through a fake toolkit.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -11,6 +12,7 @@
 
 #include "dimension/dimension_options.h"
 #include "exchange/native_path.h"
+#include "form/exchange_run.h"
 
 namespace halvane {
 
@@ -125,8 +127,16 @@ class TForm1 {
   std::error_code SettingsError;
   std::error_code ExchangeFileError;
 
+  ExchangeRun& Run() { return *exchange_; }
+  const ExchangeRun& Run() const { return *exchange_; }
+
  private:
   FormToolkit* toolkit_ = nullptr;
+  // Held apart so that a form can be moved; never empty but when moved from.
+  std::unique_ptr<ExchangeRun> exchange_ = std::make_unique<ExchangeRun>();
+  // True from FormShow to FormClose: the exchange data of this run is live.
+  // Keeps a toolkit that shows or closes twice from reading or writing twice.
+  bool run_open_ = false;
 };
 
 }  // namespace halvane

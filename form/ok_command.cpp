@@ -16,14 +16,14 @@ void ShowStatus(TForm1& form, const char* text) {
   form.Toolkit().RepaintStatus();
 }
 
-void WriteHostAttributes(const ExchangeData& data) {
-  PutLayerGroup(data.HostGroup);
-  PutLayer(data.HostLayer);
-  PutLineColor(data.HostLineColor, 0);
-  PutPointColor(data.HostLineColor, 0);
-  PutLineType(data.HostLineType, 0);
-  PutLineWidth(data.HostLineWidth);
-  PutFontName(data.HostFontName);
+void WriteHostAttributes(ExchangeOutput& out, const ExchangeData& data) {
+  PutLayerGroup(out, data.HostGroup);
+  PutLayer(out, data.HostLayer);
+  PutLineColor(out, data.HostLineColor, 0);
+  PutPointColor(out, data.HostLineColor, 0);
+  PutLineType(out, data.HostLineType, 0);
+  PutLineWidth(out, data.HostLineWidth);
+  PutFontName(out, data.HostFontName);
 }
 
 DimensionPoints PickedDimensionPoints(const ExchangeData& data) {
@@ -45,7 +45,8 @@ void TForm1::OkClick() {
   }
   SaveSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
 
-  ExchangeData& data = Exchange();
+  ExchangeRun& run = Run();
+  const ExchangeData& data = run.Input;
   const auto plan = PlanDimension(PickedDimensionPoints(data), options, data);
   if (!plan) {
     Toolkit().ShowMessage(kZeroLengthMessage);
@@ -53,10 +54,10 @@ void TForm1::OkClick() {
   }
 
   ShowStatus(*this, kStatusDrawing);
-  WriteHostAttributes(data);
-  WriteDimension(*plan, options.AsFigure);
-  PutTextType(data.HostTextType, data.HostFreeColor, 0, data.HostFreeW,
-              data.HostFreeH, data.HostFreeD);
+  WriteHostAttributes(run.Output, data);
+  WriteDimension(run.Output, *plan, options.AsFigure);
+  PutTextType(run.Output, data.HostTextType, data.HostFreeColor, 0,
+              data.HostFreeW, data.HostFreeH, data.HostFreeD);
   ShowStatus(*this, kStatusWritingFile);
   Toolkit().Close();
 }

@@ -1,20 +1,11 @@
 #include "form/run_sequence.h"
 
-#include "exchange/attribute_writers.h"
 #include "exchange/exchange_reader.h"
 #include "exchange/output_buffer.h"
 #include "form/program_files.h"
 #include "util/numbers.h"
 
 namespace halvane {
-
-namespace {
-
-// True from FormShow to FormClose: the exchange data of this run is live.
-// Keeps a toolkit that shows or closes twice from reading or writing twice.
-bool run_open = false;
-
-}  // namespace
 
 std::string CurrentTextTypeItem(int32_t host_text_type) {
   // 現在の文字種(
@@ -47,26 +38,29 @@ void FillTextTypeList(ListControl& list, const ExchangeData& data) {
 }
 
 void TForm1::FormShow() {
-  if (run_open) return;
-  run_open = true;
-  InitExchangeData();
+  if (run_open_) return;
+  run_open_ = true;
+  ExchangeRun& run = Run();
+  run.Output.Reset();
   // remove_filename keeps the trailing delimiter.
   ProgramFolder = RemoveFileName(Toolkit().ExecutablePath());
-  ReadExchangeFile(InProgramFolder(ProgramFolder, kExchangeFileName));
-  ResetWriterState();
-  FillTextTypeList(TextType, Exchange());
+  ReadExchangeFile(InProgramFolder(ProgramFolder, kExchangeFileName),
+                   run.Input);
+  FillTextTypeList(TextType, run.Input);
   LoadSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
   Toolkit().MoveTo(SavedLeft, SavedTop);
 }
 
 // Runs from the toolkit's close handling, so nothing may escape it.
 void TForm1::FormClose() {
-  if (!run_open) return;
-  run_open = false;
+  if (!run_open_) return;
+  run_open_ = false;
+  ExchangeRun& run = Run();
   ExchangeFileError.clear();
   try {
     if (!ProgramFolder.empty()) {
-      WriteOutputFile(InProgramFolder(ProgramFolder, kExchangeFileName),
+      WriteOutputFile(run.Output,
+                      InProgramFolder(ProgramFolder, kExchangeFileName),
                       ExchangeFileError);
     }
   } catch (...) {
@@ -74,7 +68,8 @@ void TForm1::FormClose() {
     ExchangeFileError = std::make_error_code(std::errc::not_enough_memory);
   }
   try {
-    FreeExchangeData();
+    run.Output.Reset();
+    run.Input.Reset();
   } catch (...) {
   }
 }

@@ -200,7 +200,7 @@ void TForm1::SaveSettings(const NativePath& path) {
   SettingsError.clear();
   // A bare name means the program folder is unknown; never write elsewhere.
   if (!HasFolder(path)) return;
-  const std::string text = FormatSettings(*this, Exchange());
+  const std::string text = FormatSettings(*this, Run().Input);
   AtomicFileWriter writer(path);
   if (!writer.Write(text) || !writer.Commit()) SettingsError = writer.Error();
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "exchange/exchange_data.h"
+#include "exchange/reader/reader_state.h"
 
 namespace halvane {
 
@@ -18,8 +19,8 @@ inline void Require(bool holds, const char* what) {
   }
 }
 
-inline void CheckExchangeInvariants() {
-  const ExchangeData& d = Exchange();
+inline void CheckExchangeInvariants(const ReaderState& r) {
+  const ExchangeData& d = r.Data;
   const std::array<std::size_t, 16> counts = {0,
                                               d.Lines.Count(),
                                               d.Circles.Count(),
@@ -54,11 +55,11 @@ inline void CheckExchangeInvariants() {
     Require(d.Dims[i].Text.Text.size() <= 255, "dimension text limit");
     Require(d.Dims[i].Text.Style == 2, "dimension text style");
   }
-  for (int32_t v : {d.CurGroup, d.CurLayer, d.HostGroup, d.HostLayer}) {
+  for (int32_t v : {r.Cur.Group, r.Cur.Layer, d.HostGroup, d.HostLayer}) {
     Require(v >= 0 && v <= 15, "group and layer 0..15");
   }
-  Require(d.CurTextCode >= 0 && d.CurTextCode <= 8, "text code 0..8");
-  Require(d.CurZFlags >= 0 && d.CurZFlags <= 31, "z flags 0..31");
+  Require(r.Cur.TextCode >= 0 && r.Cur.TextCode <= 8, "text code 0..8");
+  Require(r.CurZFlags >= 0 && r.CurZFlags <= 31, "z flags 0..31");
   Require(!d.PickedPoints[0].Used, "picked point 0 never set");
   int used = 0;
   for (const TJwwPickPoint& p : d.PickedPoints) {

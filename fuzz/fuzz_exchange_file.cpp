@@ -11,9 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const halvane::FuzzFile file(".txt");
   if (!file.Write(data, size)) return 0;
-  halvane::InitExchangeData();
-  halvane::Require(halvane::ReadExchangeFile(file.Path()),
-                   "a readable file reads");
-  halvane::CheckExchangeInvariants();
+  static halvane::ExchangeData model;
+  model.Reset();
+  halvane::ExchangeReader reader(model);
+  halvane::Require(reader.ReadFile(file.Path()), "a readable file reads");
+  halvane::CheckExchangeInvariants(reader.State());
   return 0;
 }

@@ -7,10 +7,9 @@ namespace halvane {
 namespace {
 
 // True once per kind: the first line of that kind gives the first-line value.
-bool TakeFirst(ForceFlag marker) {
-  bool& unread = Exchange().Force[marker];
-  const bool first = unread;
-  unread = false;
+bool TakeFirst(ReaderState& r, FirstLineKind kind) {
+  const bool first = !r.FirstSeen[kind];
+  r.FirstSeen[kind] = true;
   return first;
 }
 
@@ -27,57 +26,54 @@ int32_t GroupDigit(std::string_view key) {
 // The number written right after the two-letter key ("lc3" gives 3).
 int32_t KeyNumber(std::string_view key) { return ParseInt(FromChar(key, 3)); }
 
-void StoreGroup(const LineFields& f) {
-  ExchangeData& d = Exchange();
+void StoreGroup(ReaderState& r, const LineFields& f) {
+  ExchangeData& d = r.Data;
   const int32_t g = GroupDigit(f.Field(1));
-  if (TakeFirst(kForceGroup)) d.HostGroup = g;
-  d.CurGroup = g;
+  if (TakeFirst(r, kFirstGroup)) d.HostGroup = g;
+  r.Cur.Group = g;
   if (f.Count >= 2) d.GroupValue[g] = IntegerField(f, 2);
 }
 
-void StoreLayer(const LineFields& f) {
-  ExchangeData& d = Exchange();
+void StoreLayer(ReaderState& r, const LineFields& f) {
+  ExchangeData& d = r.Data;
   const int32_t l = GroupDigit(f.Field(1));
-  if (TakeFirst(kForceLayer)) d.HostLayer = l;
-  d.CurLayer = l;
-  if (f.Count >= 2) d.LayerValue[d.CurGroup * 16 + l] = IntegerField(f, 2);
+  if (TakeFirst(r, kFirstLayer)) d.HostLayer = l;
+  r.Cur.Layer = l;
+  if (f.Count >= 2) d.LayerValue[r.Cur.Group * 16 + l] = IntegerField(f, 2);
 }
 
-void StoreLineColor(const LineFields& f) {
-  ExchangeData& d = Exchange();
+void StoreLineColor(ReaderState& r, const LineFields& f) {
   const int32_t v = KeyNumber(f.Field(1));
-  if (TakeFirst(kForceLineColor)) d.HostLineColor = v;
-  d.CurLineColor = v;
-  if (v == 10 && f.Count >= 2) d.CurExtColor = IntegerField(f, 2);
+  if (TakeFirst(r, kFirstLineColor)) r.Data.HostLineColor = v;
+  r.Cur.LineColor = v;
+  if (v == 10 && f.Count >= 2) r.Cur.ExtColor = IntegerField(f, 2);
 }
 
-void StoreLineType(std::string_view key) {
-  ExchangeData& d = Exchange();
+void StoreLineType(ReaderState& r, std::string_view key) {
   const int32_t t = KeyNumber(key);
-  if (TakeFirst(kForceLineType)) d.HostLineType = t;
-  d.CurLineType = t;
+  if (TakeFirst(r, kFirstLineType)) r.Data.HostLineType = t;
+  r.Cur.LineType = t;
 }
 
-void StoreLineWidth(std::string_view key) {
-  ExchangeData& d = Exchange();
+void StoreLineWidth(ReaderState& r, std::string_view key) {
   const int32_t w = KeyNumber(key);
-  if (TakeFirst(kForceLineWidth)) d.HostLineWidth = w;
-  d.CurLineWidth = w;
-  d.LineWidthGiven = true;
+  if (TakeFirst(r, kFirstLineWidth)) r.Data.HostLineWidth = w;
+  r.Cur.LineWidth = w;
+  r.Data.LineWidthGiven = true;
 }
 
-void StoreFontName(std::string_view key) {
-  ExchangeData& d = Exchange();
+void StoreFontName(ReaderState& r, std::string_view key) {
   const std::string_view name = FromChar(key, 4);
-  if (d.HostFontName.empty()) d.HostFontName.assign(name);
-  d.CurFontName.assign(name);
+  if (r.Data.HostFontName.empty()) r.Data.HostFontName.assign(name);
+  r.Cur.FontName.assign(name);
 }
 
-void StoreTextType(const LineFields& f) {
-  ExchangeData& d = Exchange();
+void StoreTextType(ReaderState& r, const LineFields& f) {
+  ExchangeData& d = r.Data;
+  CurrentAttributes& cur = r.Cur;
   const int32_t t = KeyNumber(f.Field(1));
   const bool free_size = t == 0 && f.Count >= 5;
-  if (TakeFirst(kForceTextType)) {
+  if (TakeFirst(r, kFirstTextType)) {
     d.HostTextType = t;
     if (free_size) {
       d.HostFreeW = NumberOf(f, 1);
@@ -86,43 +82,43 @@ void StoreTextType(const LineFields& f) {
       d.HostFreeColor = IntegerField(f, 5);
     }
   }
-  d.CurTextType = t;
+  cur.TextType = t;
   if (free_size) {
-    d.CurFreeW = NumberOf(f, 1);
-    d.CurFreeH = NumberOf(f, 2);
-    d.CurFreeD = NumberOf(f, 3);
-    d.CurFreeColor = IntegerField(f, 5);
+    cur.FreeW = NumberOf(f, 1);
+    cur.FreeH = NumberOf(f, 2);
+    cur.FreeD = NumberOf(f, 3);
+    cur.FreeColor = IntegerField(f, 5);
   }
 }
 
-void StoreTextCode(std::string_view key) {
+void StoreTextCode(ReaderState& r, std::string_view key) {
   const char c = key.size() >= 3 ? key[2] : '\0';
-  Exchange().CurTextCode = c >= '0' && c <= '8' ? c - '0' : 0;
+  r.Cur.TextCode = c >= '0' && c <= '8' ? c - '0' : 0;
 }
 
 // Rows that end a polyline and leave the dimension state.
-bool StoreAttribute(const LineFields& f) {
+bool StoreAttribute(ReaderState& r, const LineFields& f) {
   const std::string_view key = f.Field(1);
   if (StartsWith(key, "lg")) {
-    StoreGroup(f);
+    StoreGroup(r, f);
   } else if (StartsWith(key, "ly")) {
-    StoreLayer(f);
+    StoreLayer(r, f);
   } else if (StartsWith(key, "lc")) {
-    StoreLineColor(f);
+    StoreLineColor(r, f);
   } else if (StartsWith(key, "lt")) {
-    StoreLineType(key);
+    StoreLineType(r, key);
   } else if (StartsWith(key, "lw")) {
-    StoreLineWidth(key);
+    StoreLineWidth(r, key);
   } else if (StartsWith(key, "cn$")) {
-    StoreFontName(key);
+    StoreFontName(r, key);
   } else if (StartsWith(key, "cn")) {
-    StoreTextType(f);
+    StoreTextType(r, f);
   } else if (StartsWith(key, "cc")) {
-    StoreTextCode(key);
+    StoreTextCode(r, key);
   } else {
     return false;
   }
-  Exchange().InPolyline = false;
+  r.InPolyline = false;
   return true;
 }
 
@@ -135,30 +131,30 @@ int32_t ZFlagBit(std::string_view key) {
 
 }  // namespace
 
-bool StoreAttributeLine(const LineFields& f) {
-  ExchangeData& d = Exchange();
+bool StoreAttributeLine(ReaderState& r, const LineFields& f) {
+  ExchangeData& d = r.Data;
   const std::string_view key = f.Field(1);
   if (StartsWith(key, "lgn")) {
-    d.GroupName[d.CurGroup].assign(FromChar(key, 4));
+    d.GroupName[r.Cur.Group].assign(FromChar(key, 4));
   } else if (StartsWith(key, "lyn")) {
-    d.LayerName[d.CurGroup * 16 + d.CurLayer].assign(FromChar(key, 4));
-  } else if (StoreAttribute(f)) {
+    d.LayerName[r.Cur.Group * 16 + r.Cur.Layer].assign(FromChar(key, 4));
+  } else if (StoreAttribute(r, f)) {
     // stored
   } else if (const int32_t bit = ZFlagBit(key); bit != 0) {
-    d.CurZFlags |= bit;
+    r.CurZFlags |= bit;
   } else if (StartsWith(key, "pn")) {
-    d.CurPointColor = KeyNumber(key);
-    d.InPolyline = false;
+    r.Cur.PointColor = KeyNumber(key);
+    r.InPolyline = false;
   } else if (key == "pl") {
-    d.PolylineNo = Incremented(d.PolylineNo);
-    d.InPolyline = true;
-    d.InDimension = false;
+    r.PolylineNo = Incremented(r.PolylineNo);
+    r.InPolyline = true;
+    r.InDimension = false;
   } else if (key == "msg") {
-    d.InDimension = true;
-    d.InPolyline = false;
+    r.InDimension = true;
+    r.InPolyline = false;
   } else if (key == "#") {
-    d.InPolyline = false;
-    d.InDimension = false;
+    r.InPolyline = false;
+    r.InDimension = false;
   } else {
     return false;
   }

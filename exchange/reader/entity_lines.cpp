@@ -27,22 +27,23 @@ int32_t TextStyle(std::string_view key) {
 }
 
 // Everything of a text but its head's other fields and its two strings.
-void FillText(TJwwEntText& text, const LineFields& f, int32_t style) {
-  const ExchangeData& d = Exchange();
+void FillText(const ReaderState& r, TJwwEntText& text, const LineFields& f,
+              int32_t style) {
+  const CurrentAttributes& cur = r.Cur;
   text.Style = style;
-  text.TextCode = d.CurTextCode;
-  text.TextType = d.CurTextType;
+  text.TextCode = cur.TextCode;
+  text.TextType = cur.TextType;
   if (text.TextType >= 1 && text.TextType <= 10) {
-    const TJwwTextType& type = d.TextTypes[text.TextType - 1];
+    const TJwwTextType& type = r.Data.TextTypes[text.TextType - 1];
     text.W = type.W;
     text.H = type.H;
     text.D = type.D;
     text.Head.Color = type.Color;
   } else {
-    text.W = d.CurFreeW;
-    text.H = d.CurFreeH;
-    text.D = d.CurFreeD;
-    text.Head.Color = d.CurFreeColor;
+    text.W = cur.FreeW;
+    text.H = cur.FreeH;
+    text.D = cur.FreeD;
+    text.Head.Color = cur.FreeColor;
   }
   text.X = NumberOf(f, 1);
   text.Y = NumberOf(f, 2);
@@ -50,26 +51,25 @@ void FillText(TJwwEntText& text, const LineFields& f, int32_t style) {
   text.DY = NumberOf(f, 4);
 }
 
-void StoreText(const LineFields& f, int32_t style) {
-  ExchangeData& d = Exchange();
+void StoreText(ReaderState& r, const LineFields& f, int32_t style) {
   // The strings are made first, so a failed allocation stores nothing.
-  std::string font_name = LimitedText(d.CurFontName);
+  std::string font_name = LimitedText(r.Cur.FontName);
   std::string body = LimitedText(f.Field(6));
-  if (style == 2 && d.InDimension) {
-    TJwwEntDim& dim = AppendEntity(d.Dims, kKindDim);
-    dim.Line = d.HeldDimLine;
+  if (style == 2 && r.InDimension) {
+    TJwwEntDim& dim = AppendEntity(r, r.Data.Dims, kKindDim);
+    dim.Line = r.HeldDimLine;
     dim.Line.PolylineNo = 0;
-    FillEntHead(dim.Text.Head);
-    FillText(dim.Text, f, style);
+    FillEntHead(r, dim.Text.Head);
+    FillText(r, dim.Text, f, style);
     dim.Text.FontName = std::move(font_name);
     dim.Text.Text = std::move(body);
   } else {
-    TJwwEntText& text = AppendEntity(d.Texts, kKindText);
-    FillText(text, f, style);
+    TJwwEntText& text = AppendEntity(r, r.Data.Texts, kKindText);
+    FillText(r, text, f, style);
     text.FontName = std::move(font_name);
     text.Text = std::move(body);
   }
-  EndEntity();
+  EndEntity(r);
 }
 
 template <std::size_t N>
@@ -79,95 +79,96 @@ void StoreNumbers(double (&values)[N], const LineFields& f) {
   }
 }
 
-void StoreCircle(const LineFields& f) {
-  StoreNumbers(AppendEntity(Exchange().Circles, kKindCircle).Values, f);
-  EndEntity();
+void StoreCircle(ReaderState& r, const LineFields& f) {
+  StoreNumbers(AppendEntity(r, r.Data.Circles, kKindCircle).Values, f);
+  EndEntity(r);
 }
 
-void StoreArc(const LineFields& f) {
-  StoreNumbers(AppendEntity(Exchange().Arcs, kKindArc).Values, f);
-  EndEntity();
+void StoreArc(ReaderState& r, const LineFields& f) {
+  StoreNumbers(AppendEntity(r, r.Data.Arcs, kKindArc).Values, f);
+  EndEntity(r);
 }
 
-void StorePoint(const LineFields& f) {
-  ExchangeData& d = Exchange();
-  TJwwEntPoint& point = AppendEntity(d.Points, kKindPoint);
-  point.Head.Color = d.CurPointColor;
+// A point with its x and y, coloured with the point colour; "pt" lines of
+// both lengths start alike.
+template <class Record>
+Record& StorePointStart(ReaderState& r, BlockTable<Record>& table, int32_t kind,
+                        const LineFields& f) {
+  Record& point = AppendEntity(r, table, kind);
+  point.Head.Color = r.Cur.PointColor;
   point.X = NumberOf(f, 1);
   point.Y = NumberOf(f, 2);
-  EndEntity();
+  return point;
 }
 
-void StorePointEx(const LineFields& f) {
-  ExchangeData& d = Exchange();
-  TJwwEntPointEx& point = AppendEntity(d.PointsEx, kKindPointEx);
-  point.Head.Color = d.CurPointColor;
-  point.X = NumberOf(f, 1);
-  point.Y = NumberOf(f, 2);
+void StorePoint(ReaderState& r, const LineFields& f) {
+  StorePointStart(r, r.Data.Points, kKindPoint, f);
+  EndEntity(r);
+}
+
+void StorePointEx(ReaderState& r, const LineFields& f) {
+  TJwwEntPointEx& point = StorePointStart(r, r.Data.PointsEx, kKindPointEx, f);
   point.Value1 = NumberOf(f, 3);
   point.Value2 = NumberOf(f, 4);
   point.Code = IntegerField(f, 6);
-  EndEntity();
+  EndEntity(r);
 }
 
-void StoreBlock(const LineFields& f) {
-  ExchangeData& d = Exchange();
+void StoreBlock(ReaderState& r, const LineFields& f) {
   std::string name(f.Field(4));
-  TJwwEntBlk& block = AppendEntity(d.Blocks, kKindBlock);
+  TJwwEntBlk& block = AppendEntity(r, r.Data.Blocks, kKindBlock);
   block.X = NumberOf(f, 1);
   block.Y = NumberOf(f, 2);
   block.Name = std::move(name);
-  EndEntity();
+  EndEntity(r);
 }
 
 }  // namespace
 
-void EndEntity() {
-  ExchangeData& d = Exchange();
-  d.CurZFlags = 0;
-  d.CurPickRef = 0;
-  d.InPolyline = false;
-  d.InDimension = false;
+void EndEntity(ReaderState& r) {
+  r.CurZFlags = 0;
+  r.CurPickRef = 0;
+  r.InPolyline = false;
+  r.InDimension = false;
 }
 
-bool StoreEntityLine(const LineFields& f) {
+bool StoreEntityLine(ReaderState& r, const LineFields& f) {
   const std::string_view key = f.Field(1);
   const int n = f.Count;
   if (key == "ci" && n == 4) {
-    StoreCircle(f);
+    StoreCircle(r, f);
   } else if (key == "ci" && n >= 8) {
-    StoreArc(f);
+    StoreArc(r, f);
   } else if (const int32_t style = TextStyle(key); style >= 0 && n >= 6) {
-    StoreText(f, style);
+    StoreText(r, f, style);
   } else if (key == "pt" && n == 3) {
-    StorePoint(f);
+    StorePoint(r, f);
   } else if (key == "pt" && n >= 6) {
-    StorePointEx(f);
+    StorePointEx(r, f);
   } else if (key == "BL" && n >= 4) {
-    StoreBlock(f);
+    StoreBlock(r, f);
   } else {
     return false;
   }
   return true;
 }
 
-void StoreSegment(const LineFields& f) {
-  ExchangeData& d = Exchange();
+void StoreSegment(ReaderState& r, const LineFields& f) {
   const double x1 = f.Number(1);
   const double y1 = f.Number(2);
   const double x2 = f.Number(3);
   const double y2 = f.Number(4);
-  if (d.InDimension) {
-    TJwwEntLine& held = d.HeldDimLine;  // taken by the next "cs" text
+  if (r.InDimension) {
+    TJwwEntLine& held = r.HeldDimLine;  // taken by the next "cs" text
     held = TJwwEntLine{{}, 0, x1, y1, x2, y2};
-    FillEntHead(held.Head);
+    FillEntHead(r, held.Head);
   } else {
-    const int32_t polyline_no = d.InPolyline ? d.PolylineNo : 0;
-    AppendEntity(d.Lines, kKindLine,
+    const int32_t polyline_no = r.InPolyline ? r.PolylineNo : 0;
+    AppendEntity(r, r.Data.Lines, kKindLine,
                  TJwwEntLine{{}, polyline_no, x1, y1, x2, y2});
   }
-  d.CurZFlags = 0;
-  d.CurPickRef = 0;
+  r.CurZFlags = 0;
+  r.CurPickRef = 0;
 }
 
 }  // namespace halvane

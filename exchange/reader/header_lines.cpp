@@ -9,12 +9,14 @@ namespace halvane {
 namespace {
 
 // Numbers 1..10 of a text-type line into one member of the ten types.
-void StoreTextTypeNumbers(const LineFields& f, double TJwwTextType::*member) {
-  auto& types = Exchange().TextTypes;
+void StoreTextTypeNumbers(ExchangeData& d, const LineFields& f,
+                          double TJwwTextType::*member) {
+  auto& types = d.TextTypes;
   for (int i = 0; i < 10; ++i) types[i].*member = NumberOf(f, i + 1);
 }
 
-void StorePickedPoint(std::string_view key, const LineFields& f) {
+void StorePickedPoint(ExchangeData& d, std::string_view key,
+                      const LineFields& f) {
   static constexpr std::pair<std::string_view, int32_t> kMarks[] = {
       {"-", 1}, {"ln", 2}, {"ci", 3}, {"ch", 4}};
   std::string_view number_text = FromChar(key, 3);
@@ -27,7 +29,6 @@ void StorePickedPoint(std::string_view key, const LineFields& f) {
   }
   const int32_t number = ParseInt(number_text);
   if (number < 1 || number > 99) return;
-  ExchangeData& d = Exchange();
   TJwwPickPoint& point = d.PickedPoints[number];
   point.Used = true;
   point.X = NumberOf(f, 1);
@@ -36,23 +37,23 @@ void StorePickedPoint(std::string_view key, const LineFields& f) {
   d.PickedCount = Incremented(d.PickedCount);
 }
 
-void StorePickRef(std::string_view key) {
+void StorePickRef(ReaderState& r, std::string_view key) {
   std::size_t length = key.size();
   for (std::string_view mark : {"ln", "ci", "ch"}) {
     const std::size_t at = key.find(mark);  // 0-based: 1-based p = at + 1
     if (at != std::string_view::npos && at + 1 > 4) length = at - 3;
   }
-  Exchange().CurPickRef = ParseInt(key.substr(3, length));
+  r.CurPickRef = ParseInt(key.substr(3, length));
 }
 
 }  // namespace
 
-void StoreHostFileName(std::string_view key) {
-  Exchange().HostFileName.assign(FromChar(key, 6));
+void StoreHostFileName(ReaderState& r, std::string_view key) {
+  r.Data.HostFileName.assign(FromChar(key, 6));
 }
 
-bool StoreHeaderLine(const LineFields& f) {
-  ExchangeData& d = Exchange();
+bool StoreHeaderLine(ReaderState& r, const LineFields& f) {
+  ExchangeData& d = r.Data;
   const std::string_view key = f.Field(1);
   const int n = f.Count;
   if (key == "hk" && n >= 2) {
@@ -63,19 +64,19 @@ bool StoreHeaderLine(const LineFields& f) {
     d.PaperWidth = NumberOf(f, 1);
     d.PaperHeight = NumberOf(f, 2);
   } else if (key == "hcw" && n >= 11) {
-    StoreTextTypeNumbers(f, &TJwwTextType::W);
+    StoreTextTypeNumbers(d, f, &TJwwTextType::W);
   } else if (key == "hch" && n >= 11) {
-    StoreTextTypeNumbers(f, &TJwwTextType::H);
+    StoreTextTypeNumbers(d, f, &TJwwTextType::H);
   } else if (key == "hcd" && n >= 11) {
-    StoreTextTypeNumbers(f, &TJwwTextType::D);
+    StoreTextTypeNumbers(d, f, &TJwwTextType::D);
   } else if (key == "hcc" && n >= 11) {
     for (int i = 0; i < 10; ++i) d.TextTypes[i].Color = IntegerField(f, i + 2);
   } else if (key == "hn" && n >= 5) {
     for (int i = 0; i < 4; ++i) d.HnValues[i] = NumberOf(f, i + 1);
   } else if (StartsWith(key, "hp") && n >= 3) {
-    StorePickedPoint(key, f);
+    StorePickedPoint(d, key, f);
   } else if (StartsWith(key, "hhp")) {
-    StorePickRef(key);
+    StorePickRef(r, key);
   } else {
     return false;
   }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "exchange/reader/line_splitter.h"
+#include "exchange/reader/reader_state.h"
 #include "util/number_parse.h"
 
 namespace halvane {
@@ -30,22 +31,22 @@ inline int32_t Incremented(int32_t n) {
 }
 
 // Recognises one split line and stores what it says.
-void StoreLine(const LineFields& f);
+void StoreLine(ReaderState& r, const LineFields& f);
 
 // "file=" (anywhere in the key), "hk" "hs" "hzs" "hcw" "hch" "hcd" "hcc"
 // "hn", picked points "hp" and "hhp".
-void StoreHostFileName(std::string_view key);
-bool StoreHeaderLine(const LineFields& f);
+void StoreHostFileName(ReaderState& r, std::string_view key);
+bool StoreHeaderLine(ReaderState& r, const LineFields& f);
 // Layer groups, layers, attributes, "z1".."z5", "pn" "pl" "msg" "#".
-bool StoreAttributeLine(const LineFields& f);
+bool StoreAttributeLine(ReaderState& r, const LineFields& f);
 // Circles, arcs, texts and dimensions, points, blocks.
-bool StoreEntityLine(const LineFields& f);
+bool StoreEntityLine(ReaderState& r, const LineFields& f);
 // "sl" "sc" "se" "so" "sg".
-bool StoreSolidLine(const LineFields& f);
+bool StoreSolidLine(ReaderState& r, const LineFields& f);
 // A line of four fields and no known form.
-void StoreSegment(const LineFields& f);
+void StoreSegment(ReaderState& r, const LineFields& f);
 
 // The resets after a stored entity (not after a line segment).
-void EndEntity();
+void EndEntity(ReaderState& r);
 
 }  // namespace halvane

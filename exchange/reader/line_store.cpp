@@ -5,22 +5,22 @@ namespace {
 
 // The forms are tried in a fixed order; keys of different first characters
 // never compete, so the first character picks the group to try.
-bool StoreKeyedLine(const LineFields& f, char first) {
+bool StoreKeyedLine(ReaderState& r, const LineFields& f, char first) {
   switch (first) {
     case 'h':
-      return StoreHeaderLine(f);
+      return StoreHeaderLine(r, f);
     case 'l':
     case 'z':
     case 'm':
     case '#':
-      return StoreAttributeLine(f);
+      return StoreAttributeLine(r, f);
     case 'c':
     case 'p':
-      return StoreAttributeLine(f) || StoreEntityLine(f);
+      return StoreAttributeLine(r, f) || StoreEntityLine(r, f);
     case 'B':
-      return StoreEntityLine(f);
+      return StoreEntityLine(r, f);
     case 's':
-      return StoreSolidLine(f);
+      return StoreSolidLine(r, f);
     default:
       return false;
   }
@@ -28,16 +28,16 @@ bool StoreKeyedLine(const LineFields& f, char first) {
 
 }  // namespace
 
-void StoreLine(const LineFields& f) {
+void StoreLine(ReaderState& r, const LineFields& f) {
   const std::string_view key = f.Field(1);
   if (key.empty()) return;  // only possible with n = 1: a blank line
   // An equals sign ends the splitting, so only a lone field can hold "file=".
   if (f.Count == 1 && key.find("file=") != std::string_view::npos) {
-    StoreHostFileName(key);
+    StoreHostFileName(r, key);
     return;
   }
-  if (StoreKeyedLine(f, key[0])) return;
-  if (f.Count == 4) StoreSegment(f);
+  if (StoreKeyedLine(r, f, key[0])) return;
+  if (f.Count == 4) StoreSegment(r, f);
 }
 
 }  // namespace halvane

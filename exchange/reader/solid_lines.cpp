@@ -21,27 +21,27 @@ Corner CornerOf(const LineFields& f, int i) {
 }
 
 template <class Record>
-Record& AppendSolid(BlockTable<Record>& table, int32_t kind) {
-  Record& solid = AppendEntity(table, kind);
-  solid.ExtColor = Exchange().CurExtColor;
+Record& AppendSolid(ReaderState& r, BlockTable<Record>& table, int32_t kind) {
+  Record& solid = AppendEntity(r, table, kind);
+  solid.ExtColor = r.Cur.ExtColor;
   return solid;
 }
 
-void StoreSolid2(Corner a, Corner b) {
-  TJwwEntSolid2& s = AppendSolid(Exchange().Solids2, kKindSolid2);
+void StoreSolid2(ReaderState& r, Corner a, Corner b) {
+  TJwwEntSolid2& s = AppendSolid(r, r.Data.Solids2, kKindSolid2);
   s.X1 = a.X, s.Y1 = a.Y;
   s.X2 = b.X, s.Y2 = b.Y;
 }
 
-void StoreSolid3(Corner a, Corner b, Corner c) {
-  TJwwEntSolid3& s = AppendSolid(Exchange().Solids3, kKindSolid3);
+void StoreSolid3(ReaderState& r, Corner a, Corner b, Corner c) {
+  TJwwEntSolid3& s = AppendSolid(r, r.Data.Solids3, kKindSolid3);
   s.X1 = a.X, s.Y1 = a.Y;
   s.X2 = b.X, s.Y2 = b.Y;
   s.X3 = c.X, s.Y3 = c.Y;
 }
 
-void StoreSolid4(Corner a, Corner b, Corner c, Corner d) {
-  TJwwEntSolid4& s = AppendSolid(Exchange().Solids4, kKindSolid4);
+void StoreSolid4(ReaderState& r, Corner a, Corner b, Corner c, Corner d) {
+  TJwwEntSolid4& s = AppendSolid(r, r.Data.Solids4, kKindSolid4);
   s.X1 = a.X, s.Y1 = a.Y;
   s.X2 = b.X, s.Y2 = b.Y;
   s.X3 = c.X, s.Y3 = c.Y;
@@ -49,38 +49,39 @@ void StoreSolid4(Corner a, Corner b, Corner c, Corner d) {
 }
 
 // Corners that coincide give the solid of fewer corners.
-void StoreThreeCornerSolid(Corner p1, Corner p2, Corner p3) {
+void StoreThreeCornerSolid(ReaderState& r, Corner p1, Corner p2, Corner p3) {
   if (Same(p1, p2)) {
-    StoreSolid2(p1, p3);
+    StoreSolid2(r, p1, p3);
   } else if (Same(p2, p3)) {
-    StoreSolid2(p1, p2);
+    StoreSolid2(r, p1, p2);
   } else {
-    StoreSolid3(p1, p2, p3);
+    StoreSolid3(r, p1, p2, p3);
   }
 }
 
-void StoreFourCornerSolid(Corner p1, Corner p2, Corner p3, Corner p4) {
+void StoreFourCornerSolid(ReaderState& r, Corner p1, Corner p2, Corner p3,
+                          Corner p4) {
   if (Same(p1, p2) && Same(p1, p3)) {
-    StoreSolid2(p1, p4);
+    StoreSolid2(r, p1, p4);
   } else if (Same(p2, p3) && Same(p2, p4)) {
-    StoreSolid2(p1, p2);
+    StoreSolid2(r, p1, p2);
   } else if (Same(p1, p2) && Same(p3, p4)) {
-    StoreSolid2(p1, p3);
+    StoreSolid2(r, p1, p3);
   } else if (Same(p4, p1) || Same(p4, p2) || Same(p4, p3)) {
-    StoreSolid3(p1, p2, p3);
+    StoreSolid3(r, p1, p2, p3);
   } else if (Same(p3, p1) || Same(p3, p2)) {
-    StoreSolid3(p1, p2, p4);
+    StoreSolid3(r, p1, p2, p4);
   } else if (Same(p2, p1)) {
-    StoreSolid3(p1, p3, p4);
+    StoreSolid3(r, p1, p3, p4);
   } else {
-    StoreSolid4(p1, p2, p3, p4);
+    StoreSolid4(r, p1, p2, p3, p4);
   }
 }
 
 template <class Record>
-void StoreValueSolid(BlockTable<Record>& table, int32_t kind,
+void StoreValueSolid(ReaderState& r, BlockTable<Record>& table, int32_t kind,
                      const LineFields& f) {
-  Record& s = AppendSolid(table, kind);
+  Record& s = AppendSolid(r, table, kind);
   constexpr int kValues = sizeof(s.Values) / sizeof(s.Values[0]);
   for (int i = 0; i < kValues; ++i) s.Values[i] = NumberOf(f, i + 1);
   if constexpr (requires { s.Code; }) s.Code = IntegerField(f, 9);
@@ -88,29 +89,29 @@ void StoreValueSolid(BlockTable<Record>& table, int32_t kind,
 
 }  // namespace
 
-bool StoreSolidLine(const LineFields& f) {
-  ExchangeData& d = Exchange();
+bool StoreSolidLine(ReaderState& r, const LineFields& f) {
+  ExchangeData& d = r.Data;
   const std::string_view key = f.Field(1);
   const int n = f.Count;
   if (key == "sl" && n == 5) {
-    StoreSolid2(CornerOf(f, 1), CornerOf(f, 2));
+    StoreSolid2(r, CornerOf(f, 1), CornerOf(f, 2));
   } else if (key == "sl" && n == 7) {
-    StoreThreeCornerSolid(CornerOf(f, 1), CornerOf(f, 2), CornerOf(f, 3));
+    StoreThreeCornerSolid(r, CornerOf(f, 1), CornerOf(f, 2), CornerOf(f, 3));
   } else if (key == "sl" && n >= 9) {
-    StoreFourCornerSolid(CornerOf(f, 1), CornerOf(f, 2), CornerOf(f, 3),
+    StoreFourCornerSolid(r, CornerOf(f, 1), CornerOf(f, 2), CornerOf(f, 3),
                          CornerOf(f, 4));
   } else if (key == "sc" && n >= 9) {
-    StoreValueSolid(d.SolidsSc, kKindSolidSc, f);
+    StoreValueSolid(r, d.SolidsSc, kKindSolidSc, f);
   } else if (key == "se" && n >= 9) {
-    StoreValueSolid(d.SolidsSe, kKindSolidSe, f);
+    StoreValueSolid(r, d.SolidsSe, kKindSolidSe, f);
   } else if (key == "so" && n >= 9) {
-    StoreValueSolid(d.SolidsSo, kKindSolidSo, f);
+    StoreValueSolid(r, d.SolidsSo, kKindSolidSo, f);
   } else if (key == "sg" && n >= 9) {
-    StoreValueSolid(d.SolidsSg, kKindSolidSg, f);
+    StoreValueSolid(r, d.SolidsSg, kKindSolidSg, f);
   } else {
     return false;
   }
-  EndEntity();
+  EndEntity(r);
   return true;
 }
 

@@ -68,9 +68,9 @@ TEST(ExtensionLineTest, AtNinetyDegreesRunsAlongTheXAxis) {
 }
 
 TEST(ExtensionLineTest, EqualGapAndOvershootOnTheLineWritesNothing) {
-  test::FreshModel();
-  WriteSegment(MakeExtensionLine({0, 0}, 0, 0, 2, 2));
-  EXPECT_EQ(test::BufferLines(), std::vector<std::string>{"z3"});
+  test::FreshRun run;
+  WriteSegment(run.Output, MakeExtensionLine({0, 0}, 0, 0, 2, 2));
+  EXPECT_EQ(run.Lines(), std::vector<std::string>{"z3"});
 }
 
 struct SideCase {

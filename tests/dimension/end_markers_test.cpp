@@ -13,8 +13,7 @@
 namespace halvane {
 namespace {
 
-using test::BufferLines;
-using test::FreshModel;
+using test::FreshRun;
 
 struct DepthCase {
   MarkerKind kind;
@@ -69,9 +68,9 @@ std::pair<double, double> SegmentEnd(const std::string& line) {
 }
 
 TEST(PutEndMarkerTest, LineArrowWingsPointAtTheExtensionLine) {
-  FreshModel();
-  PutEndMarker(MarkerKind::LineArrow, {0, 0}, 180, {3, 15, 1, 1});
-  const auto lines = BufferLines();
+  FreshRun run;
+  PutEndMarker(run.Output, MarkerKind::LineArrow, {0, 0}, 180, {3, 15, 1, 1});
+  const auto lines = run.Lines();
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], "z3");
   EXPECT_EQ(lines[2], "z3");
@@ -85,9 +84,9 @@ TEST(PutEndMarkerTest, LineArrowWingsPointAtTheExtensionLine) {
 }
 
 TEST(PutEndMarkerTest, ReversedLineArrowPointsInward) {
-  FreshModel();
-  PutEndMarker(MarkerKind::LineArrow, {0, 0}, 0, {3, 15, 1, 1});
-  const auto lines = BufferLines();
+  FreshRun run;
+  PutEndMarker(run.Output, MarkerKind::LineArrow, {0, 0}, 0, {3, 15, 1, 1});
+  const auto lines = run.Lines();
   ASSERT_EQ(lines.size(), 4u);
   const auto [x1, y1] = SegmentEnd(lines[1]);
   const auto [x2, y2] = SegmentEnd(lines[3]);
@@ -105,19 +104,21 @@ TEST(PutEndMarkerTest, LineArrowLengthUsesTheDrawingScale) {
 }
 
 TEST(PutEndMarkerTest, GlyphWritesItsCodeTheBareMarkerScaleAndTheEndAngle) {
-  FreshModel();
-  PutEndMarker(MarkerKind::SecondTriangle, {100, 20}, 0, {3, 15, 2, 100});
-  PutEndMarker(MarkerKind::Triangle, {0, 20}, 180, {3, 15, 2, 100});
+  FreshRun run;
+  PutEndMarker(run.Output, MarkerKind::SecondTriangle, {100, 20}, 0,
+               {3, 15, 2, 100});
+  PutEndMarker(run.Output, MarkerKind::Triangle, {0, 20}, 180, {3, 15, 2, 100});
   const std::vector<std::string> expected = {"z3", "pt 100 20 2 0 11", "z3",
                                              "pt 0 20 2 180 1"};
-  EXPECT_EQ(BufferLines(), expected);
+  EXPECT_EQ(run.Lines(), expected);
 }
 
 TEST(PutEndMarkerTest, TinyMarkerScaleIsWrittenAsOne) {
-  FreshModel();
-  PutEndMarker(MarkerKind::FilledSquare, {1, 2}, 90, {3, 15, 1e-9, 1});
+  FreshRun run;
+  PutEndMarker(run.Output, MarkerKind::FilledSquare, {1, 2}, 90,
+               {3, 15, 1e-9, 1});
   const std::vector<std::string> expected = {"z3", "pt 1 2 1 90 5"};
-  EXPECT_EQ(BufferLines(), expected);
+  EXPECT_EQ(run.Lines(), expected);
 }
 
 }  // namespace

@@ -9,24 +9,26 @@
 
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
+#include "exchange/exchange_output.h"
 #include "util/number_parse.h"
 
 namespace halvane::test {
 
-// A fresh model with the writers ready, as after the dialog was shown.
-inline void FreshModel() {
-  InitExchangeData();
-  ResetWriterState();
-}
-
-inline std::vector<std::string> BufferLines() {
-  std::vector<std::string> lines;
-  const auto& out = Exchange().Output;
-  for (std::size_t i = 0; i < out.Count(); ++i) {
-    lines.emplace_back(out[i].Bytes, out[i].Length);
+// A fresh input and output with the writers ready, as after the dialog was
+// shown.
+struct FreshRun {
+  // The output lines as strings.
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < Output.Lines.Count(); ++i) {
+      lines.emplace_back(Output.Lines[i].Bytes, Output.Lines[i].Length);
+    }
+    return lines;
   }
-  return lines;
-}
+
+  ExchangeData Input;
+  ExchangeOutput Output{Input};
+};
 
 // Empty when every number of the line reads back with ParseFloat; otherwise
 // the offending word. The text after a double quote is not looked at, nor the

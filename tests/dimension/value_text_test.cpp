@@ -89,12 +89,12 @@ TEST(ValueTextTest, MetreSuffixIsTheFullWidthLetter) {
 // An output line holds 255 bytes; a dimension whose value text would not fit
 // whole is not drawn.
 TEST(ValueTextTest, PlanTakesAValueTextOf255BytesAtMost) {
-  test::FreshModel();
+  const ExchangeData data;
   DimensionOptions o = Options(0, kHalfUp, kDropped, false);
   for (const std::size_t bytes : {254u, 255u, 256u}) {
     o.Prefix = std::string(bytes - 3, 'x');  // and "100"
     const auto plan =
-        PlanDimension({{0, 0}, {100, 0}, {0, 10}, {50, 10}}, o, Exchange());
+        PlanDimension({{0, 0}, {100, 0}, {0, 10}, {50, 10}}, o, data);
     ASSERT_EQ(plan.has_value(), bytes <= 255) << bytes;
     if (plan) {
       EXPECT_EQ(plan->Label.Text.size(), bytes);
@@ -103,8 +103,7 @@ TEST(ValueTextTest, PlanTakesAValueTextOf255BytesAtMost) {
 }
 
 TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
-  InitExchangeData();
-  ExchangeData& data = Exchange();
+  ExchangeData data;
   data.TextTypes[3] = {4.5, 5, 0.5, 7};
   data.HostTextType = 4;
   const TextFrame host = ChooseTextFrame(0, data);
@@ -176,29 +175,30 @@ TEST(ValueLabelTest, NegativeDistancePutsTheValueBelow) {
 }
 
 TEST(LineAndValueTest, FigureFormHasNoFlagNorTextCodeLine) {
-  test::FreshModel();
+  test::FreshRun run;
   DimensionLine line;
   line.D1 = {0, 20};
   line.D2 = {100, 20};
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(line, TextFrame{}, label, true);
+  WriteLineAndValue(run.Output, line, TextFrame{}, label, true);
   const std::vector<std::string> expected = {"cn1", "msg", "0 20 100 20",
                                              "cs 47.75 20.5 10 0 \"", "100"};
-  EXPECT_EQ(test::BufferLines(), expected);
+  EXPECT_EQ(run.Lines(), expected);
 }
 
 TEST(LineAndValueTest, PlainFormWritesSegmentTextTypeCodeAndText) {
-  test::FreshModel();
+  test::FreshRun run;
   DimensionLine line;
   line.D1 = {0, 20};
   line.D2 = {100, 20};
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(line, TextFrame{0, 2.5, 2.5, 0, 3}, label, false);
+  WriteLineAndValue(run.Output, line, TextFrame{0, 2.5, 2.5, 0, 3}, label,
+                    false);
   const std::vector<std::string> expected = {
       "z3",  "0 20 100 20", "cn0 2.5 2.5 0 3",
       "cc0", "z3",          "cs 47.75 20.5 10 0 \"",
       "100"};
-  EXPECT_EQ(test::BufferLines(), expected);
+  EXPECT_EQ(run.Lines(), expected);
 }
 
 }  // namespace

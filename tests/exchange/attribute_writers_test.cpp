@@ -19,13 +19,14 @@ constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
 
 // Every cached value equal to its default and no flag set: a writer then
 // writes only on a change.
-void ClearFlags(ExchangeData& data) { data.Force.fill(false); }
-void NoSetup(ExchangeData&) {}
+void ClearFlags(ExchangeData&, ExchangeOutput& out) { out.Force.fill(false); }
+void NoSetup(ExchangeData&, ExchangeOutput&) {}
 
 struct WriterCase {
   const char* name;
-  std::function<void(ExchangeData&)> setup;
-  std::function<void()> calls;
+  // The host's first-line values and the writers' cache and flags.
+  std::function<void(ExchangeData&, ExchangeOutput&)> setup;
+  std::function<void(ExchangeOutput&)> calls;
   Lines lines;
 };
 
@@ -34,8 +35,8 @@ class AttributeWriterCases : public WriterTest,
 };
 
 TEST_P(AttributeWriterCases, WritesTheExpectedLines) {
-  GetParam().setup(Exchange());
-  GetParam().calls();
+  GetParam().setup(input_, out_);
+  GetParam().calls(out_);
   EXPECT_EQ(OutputLines(), GetParam().lines);
 }
 
@@ -44,129 +45,129 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WriterCase{"FirstCallWritesAnUnchangedValue",
                    NoSetup,
-                   [] {
-                     PutLineColor(1, 0);
-                     PutLineColor(1, 0);
+                   [](ExchangeOutput& out) {
+                     PutLineColor(out, 1, 0);
+                     PutLineColor(out, 1, 0);
                    },
                    {"lc1"}},
         WriterCase{"UnchangedGroupAndLayerWriteNothing",
-                   [](ExchangeData& data) {
-                     ClearFlags(data);
-                     data.CurGroup = 3;
-                     data.CurLayer = 2;
+                   [](ExchangeData& data, ExchangeOutput& out) {
+                     ClearFlags(data, out);
+                     out.Current.Group = 3;
+                     out.Current.Layer = 2;
                    },
-                   [] {
-                     PutLayerGroup(3);
-                     PutLayer(2);
+                   [](ExchangeOutput& out) {
+                     PutLayerGroup(out, 3);
+                     PutLayer(out, 2);
                    },
                    {}},
         WriterCase{"WrittenGroupForcesTheLayer",
-                   [](ExchangeData& data) {
-                     ClearFlags(data);
-                     data.CurLayer = 2;
+                   [](ExchangeData& data, ExchangeOutput& out) {
+                     ClearFlags(data, out);
+                     out.Current.Layer = 2;
                    },
-                   [] {
-                     PutLayerGroup(3);
-                     PutLayer(2);
-                     PutLayer(2);
+                   [](ExchangeOutput& out) {
+                     PutLayerGroup(out, 3);
+                     PutLayer(out, 2);
+                     PutLayer(out, 2);
                    },
                    {"lg3", "ly2"}},
         WriterCase{"GroupAndLayerInCapitalHex",
                    ClearFlags,
-                   [] {
-                     PutLayerGroup(10);
-                     PutLayerGroup(15);
-                     PutLayer(11);
-                     PutLayer(0x1b);
-                     PutLayerGroup(-1);
-                     PutLayer(-256);
+                   [](ExchangeOutput& out) {
+                     PutLayerGroup(out, 10);
+                     PutLayerGroup(out, 15);
+                     PutLayer(out, 11);
+                     PutLayer(out, 0x1b);
+                     PutLayerGroup(out, -1);
+                     PutLayer(out, -256);
                    },
                    {"lgA", "lgF", "lyB", "ly1B", "lgFFFFFFFF", "lyFFFFFF00"}},
         WriterCase{"ChangesAreWrittenAgain",
                    ClearFlags,
-                   [] {
-                     PutLineColor(2, 0);
-                     PutLineColor(2, 0);
-                     PutLineColor(1, 0);
-                     PutLineType(3, 0);
-                     PutPointColor(7, 0);
-                     PutPointColor(7, 0);
+                   [](ExchangeOutput& out) {
+                     PutLineColor(out, 2, 0);
+                     PutLineColor(out, 2, 0);
+                     PutLineColor(out, 1, 0);
+                     PutLineType(out, 3, 0);
+                     PutPointColor(out, 7, 0);
+                     PutPointColor(out, 7, 0);
                    },
                    {"lc2", "lc1", "lt3", "pn7"}},
         WriterCase{"NegativeNumbersInDecimal",
                    ClearFlags,
-                   [] {
-                     PutLineColor(-5, 0);
-                     PutLineType(-2147483647 - 1, 0);
+                   [](ExchangeOutput& out) {
+                     PutLineColor(out, -5, 0);
+                     PutLineType(out, -2147483647 - 1, 0);
                    },
                    {"lc-5", "lt-2147483648"}},
         WriterCase{"MapOnlyWhenExactlyOne",
-                   [](ExchangeData& data) {
-                     ClearFlags(data);
+                   [](ExchangeData& data, ExchangeOutput& out) {
+                     ClearFlags(data, out);
                      data.HostLineColor = 6;
                      data.HostLineType = 2;
                    },
-                   [] {
-                     PutLineColor(0, 1);
-                     PutLineColor(10, 1);
-                     PutLineColor(10, 2);
-                     PutLineType(18, 1);
-                     PutLineType(19, 1);
-                     PutLineType(0, 1);
-                     PutLineType(12, -1);
-                     PutPointColor(0, 1);
-                     PutPointColor(0, 0);
+                   [](ExchangeOutput& out) {
+                     PutLineColor(out, 0, 1);
+                     PutLineColor(out, 10, 1);
+                     PutLineColor(out, 10, 2);
+                     PutLineType(out, 18, 1);
+                     PutLineType(out, 19, 1);
+                     PutLineType(out, 0, 1);
+                     PutLineType(out, 12, -1);
+                     PutPointColor(out, 0, 1);
+                     PutPointColor(out, 0, 0);
                    },
                    {"lc6", "lc101", "lc10", "lt19", "lt31", "lt2", "lt12",
                     "pn6", "pn0"}},
         WriterCase{"TextCodeOutOfRangeIsZero",
                    NoSetup,
-                   [] {
-                     PutTextCode(9);
-                     PutTextCode(-1);
-                     PutTextCode(0);
-                     PutTextCode(8);
+                   [](ExchangeOutput& out) {
+                     PutTextCode(out, 9);
+                     PutTextCode(out, -1);
+                     PutTextCode(out, 0);
+                     PutTextCode(out, 8);
                    },
                    {"cc0", "cc8"}},
         WriterCase{"LineWidthNeedsAnLwLineInTheInput",
                    NoSetup,
-                   [] {
-                     PutLineWidth(5);
-                     PutLineWidth(-1);
+                   [](ExchangeOutput& out) {
+                     PutLineWidth(out, 5);
+                     PutLineWidth(out, -1);
                    },
                    {}},
         WriterCase{"LineWidthAdjustments",
-                   [](ExchangeData& data) {
+                   [](ExchangeData& data, ExchangeOutput&) {
                      data.LineWidthGiven = true;
                      data.HostLineWidth = 7;
                    },
-                   [] {
-                     PutLineWidth(-1);
-                     PutLineWidth(40000);
-                     PutLineWidth(-2);
-                     PutLineWidth(30000);
-                     PutLineWidth(30001);
+                   [](ExchangeOutput& out) {
+                     PutLineWidth(out, -1);
+                     PutLineWidth(out, 40000);
+                     PutLineWidth(out, -2);
+                     PutLineWidth(out, 30000);
+                     PutLineWidth(out, 30001);
                    },
                    {"lw7", "lw0", "lw30000", "lw0"}},
         WriterCase{"CallThatDoesNotWriteKeepsTheFlags",
-                   [](ExchangeData& data) {
-                     ClearFlags(data);
-                     data.Force[kForceLayer] = true;
+                   [](ExchangeData& data, ExchangeOutput& out) {
+                     ClearFlags(data, out);
+                     out.Force[kForceLayer] = true;
                    },
-                   [] {
-                     PutLayerGroup(0);
-                     PutLayer(0);
+                   [](ExchangeOutput& out) {
+                     PutLayerGroup(out, 0);
+                     PutLayer(out, 0);
                    },
                    {"ly0"}},
         WriterCase{"ZFlags",
                    NoSetup,
-                   [] {
-                     PutZFlags(0);
-                     PutZFlags(31);
-                     PutZFlags(8);
-                     PutZFlags(24);
-                     PutZFlags(4);
-                     PutZFlags(4);
+                   [](ExchangeOutput& out) {
+                     PutZFlags(out, 0);
+                     PutZFlags(out, 31);
+                     PutZFlags(out, 8);
+                     PutZFlags(out, 24);
+                     PutZFlags(out, 4);
+                     PutZFlags(out, 4);
                    },
                    {"z1", "z2", "z3", "z5", "z4", "z5", "z3", "z3"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -174,151 +175,165 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     TextTypeAndFont, AttributeWriterCases,
     ::testing::Values(
-        WriterCase{"OutOfRangeTypeTakesHostFreeSize",
-                   [](ExchangeData& data) {
-                     data.HostTextType = 0;
-                     data.HostFreeW = 3.5;
-                     data.HostFreeH = 4;
-                     data.HostFreeD = 0.25;
-                     data.HostFreeColor = 5;
-                   },
-                   [] { PutTextType(12, 1, 0, 9, 9, 9); },
-                   {"cn0 3.5 4 0.25 5"}},
-        WriterCase{"OutOfRangeTypeTakesHostType",
-                   [](ExchangeData& data) { data.HostTextType = 4; },
-                   [] {
-                     PutTextType(-1, 1, 0, 9, 9, 9);
-                     PutTextType(4, 3, 0, 1, 1, 1);
-                   },
-                   {"cn4"}},
+        WriterCase{
+            "OutOfRangeTypeTakesHostFreeSize",
+            [](ExchangeData& data, ExchangeOutput&) {
+              data.HostTextType = 0;
+              data.HostFreeW = 3.5;
+              data.HostFreeH = 4;
+              data.HostFreeD = 0.25;
+              data.HostFreeColor = 5;
+            },
+            [](ExchangeOutput& out) { PutTextType(out, 12, 1, 0, 9, 9, 9); },
+            {"cn0 3.5 4 0.25 5"}},
+        WriterCase{
+            "OutOfRangeTypeTakesHostType",
+            [](ExchangeData& data, ExchangeOutput&) { data.HostTextType = 4; },
+            [](ExchangeOutput& out) {
+              PutTextType(out, -1, 1, 0, 9, 9, 9);
+              PutTextType(out, 4, 3, 0, 1, 1, 1);
+            },
+            {"cn4"}},
         WriterCase{"FreeSizeSequence",
                    NoSetup,
-                   [] {
-                     PutTextType(0, 1, 0, 2.5, 2.5, 0);
-                     PutTextType(0, 1, 0, 2.5, 2.5, 0);
-                     PutTextType(0, 1, 0, 2.5, 2.5, 0.5);
-                     PutTextType(3, 1, 0, 2.5, 2.5, 0.5);
-                     PutTextType(0, 1, 0, 2.5, 2.5, 0.5);
+                   [](ExchangeOutput& out) {
+                     PutTextType(out, 0, 1, 0, 2.5, 2.5, 0);
+                     PutTextType(out, 0, 1, 0, 2.5, 2.5, 0);
+                     PutTextType(out, 0, 1, 0, 2.5, 2.5, 0.5);
+                     PutTextType(out, 3, 1, 0, 2.5, 2.5, 0.5);
+                     PutTextType(out, 0, 1, 0, 2.5, 2.5, 0.5);
                    },
                    {"cn0 2.5 2.5 0 1", "cn0 2.5 2.5 0.5 1", "cn3",
                     "cn0 2.5 2.5 0.5 1"}},
         WriterCase{
             "FreeColourChangeAndMap",
-            [](ExchangeData& data) { data.HostLineColor = 4; },
-            [] {
-              PutTextType(0, 1, 0, 2, 2, 0);
-              PutTextType(0, 2, 0, 2, 2, 0);
-              PutTextType(0, 10, 1, 2, 2, 0);
-              PutTextType(0, 0, 1, 2, 2, 0);
+            [](ExchangeData& data, ExchangeOutput&) { data.HostLineColor = 4; },
+            [](ExchangeOutput& out) {
+              PutTextType(out, 0, 1, 0, 2, 2, 0);
+              PutTextType(out, 0, 2, 0, 2, 2, 0);
+              PutTextType(out, 0, 10, 1, 2, 2, 0);
+              PutTextType(out, 0, 0, 1, 2, 2, 0);
             },
             {"cn0 2 2 0 1", "cn0 2 2 0 2", "cn0 2 2 0 101", "cn0 2 2 0 4"}},
         WriterCase{"NumberedTypeIgnoresTheSizes",
                    NoSetup,
-                   [] {
-                     PutTextType(1, 1, 0, 2, 2, 0);
-                     PutTextType(1, 5, 0, 7, 8, 9);
-                     PutTextType(10, 5, 0, 7, 8, 9);
+                   [](ExchangeOutput& out) {
+                     PutTextType(out, 1, 1, 0, 2, 2, 0);
+                     PutTextType(out, 1, 5, 0, 7, 8, 9);
+                     PutTextType(out, 10, 5, 0, 7, 8, 9);
                    },
                    {"cn1", "cn10"}},
         WriterCase{"FreeSizeNumbersInOutputFormat",
                    NoSetup,
-                   [] { PutTextType(0, 1, 0, 0.1, 1e-5, 1234.5); },
+                   [](ExchangeOutput& out) {
+                     PutTextType(out, 0, 1, 0, 0.1, 1e-5, 1234.5);
+                   },
                    {"cn0 0.1 1E-5 1234.5 1"}},
         WriterCase{"NonFiniteFreeSizeWritesNothing",
                    NoSetup,
-                   [] {
-                     PutTextType(0, 1, 0, std::nan(""), 2, 0);
-                     PutTextType(0, 1, 0, 2, HUGE_VAL, 0);
-                     PutTextType(0, 1, 0, 2, 2, -HUGE_VAL);
-                     PutTextType(0, 1, 0, 2, 2, 0);
+                   [](ExchangeOutput& out) {
+                     PutTextType(out, 0, 1, 0, std::nan(""), 2, 0);
+                     PutTextType(out, 0, 1, 0, 2, HUGE_VAL, 0);
+                     PutTextType(out, 0, 1, 0, 2, 2, -HUGE_VAL);
+                     PutTextType(out, 0, 1, 0, 2, 2, 0);
                    },
                    {"cn0 2 2 0 1"}},
         WriterCase{"FontNameFallsBackToTheHostFont",
-                   [](ExchangeData& data) {
+                   [](ExchangeData& data, ExchangeOutput&) {
                      data.HostFontName = "<\x82\x6c\x82\x72 \x96\xbe\x92\xa9>";
                    },
-                   [] {
-                     PutFontName("");
-                     PutFontName("<>");
-                     PutFontName("<\x82\x6c\x82\x72 \x96\xbe\x92\xa9>");
-                     PutFontName(kDefaultFontName);
+                   [](ExchangeOutput& out) {
+                     PutFontName(out, "");
+                     PutFontName(out, "<>");
+                     PutFontName(out, "<\x82\x6c\x82\x72 \x96\xbe\x92\xa9>");
+                     PutFontName(out, kDefaultFontName);
                    },
                    {"cn\"$<\x82\x6c\x82\x72 \x96\xbe\x92\xa9>",
                     std::string("cn\"$") + kDefaultFontName}},
         WriterCase{"EmptyHostFontGivesThePrefixAlone",
                    NoSetup,
-                   [] {
-                     PutFontName("<>");
-                     PutFontName("");
-                     PutFontName("<a>");
-                     PutFontName("<A>");
+                   [](ExchangeOutput& out) {
+                     PutFontName(out, "<>");
+                     PutFontName(out, "");
+                     PutFontName(out, "<a>");
+                     PutFontName(out, "<A>");
                    },
                    {"cn\"$", "cn\"$<a>", "cn\"$<A>"}},
         WriterCase{"DefaultFontIsWrittenOnceAfterReset",
                    NoSetup,
-                   [] {
-                     PutFontName(kDefaultFontName);
-                     PutFontName(kDefaultFontName);
+                   [](ExchangeOutput& out) {
+                     PutFontName(out, kDefaultFontName);
+                     PutFontName(out, kDefaultFontName);
                    },
                    {std::string("cn\"$") + kDefaultFontName}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WriterTest, LineWidthWithoutInputLineKeepsCacheAndFlag) {
-  Exchange().CurLineWidth = 3;
-  PutLineWidth(5);
-  EXPECT_EQ(Exchange().CurLineWidth, 3);
-  EXPECT_TRUE(Exchange().Force[kForceLineWidth]);
+  out_.Current.LineWidth = 3;
+  PutLineWidth(out_, 5);
+  EXPECT_EQ(out_.Current.LineWidth, 3);
+  EXPECT_TRUE(out_.Force[kForceLineWidth]);
 }
 
 TEST_F(WriterTest, WritingStoresTheValueAndClearsOnlyItsFlag) {
-  PutLineColor(10, 1);
-  EXPECT_EQ(Exchange().CurLineColor, 101);
-  EXPECT_FALSE(Exchange().Force[kForceLineColor]);
-  EXPECT_TRUE(Exchange().Force[kForceLineType]);
-  PutTextType(0, 3, 0, 1.5, 2.5, 0.5);
-  EXPECT_EQ(Exchange().CurTextType, 0);
-  EXPECT_EQ(Exchange().CurFreeW, 1.5);
-  EXPECT_EQ(Exchange().CurFreeH, 2.5);
-  EXPECT_EQ(Exchange().CurFreeD, 0.5);
-  EXPECT_EQ(Exchange().CurFreeColor, 3);
-  PutTextType(2, 9, 0, 7, 7, 7);
-  EXPECT_EQ(Exchange().CurTextType, 2);
-  EXPECT_EQ(Exchange().CurFreeW, 1.5);
-  EXPECT_EQ(Exchange().CurFreeColor, 3);
+  const CurrentAttributes& cur = out_.Current;
+  PutLineColor(out_, 10, 1);
+  EXPECT_EQ(cur.LineColor, 101);
+  EXPECT_FALSE(out_.Force[kForceLineColor]);
+  EXPECT_TRUE(out_.Force[kForceLineType]);
+  PutTextType(out_, 0, 3, 0, 1.5, 2.5, 0.5);
+  EXPECT_EQ(cur.TextType, 0);
+  EXPECT_EQ(cur.FreeW, 1.5);
+  EXPECT_EQ(cur.FreeH, 2.5);
+  EXPECT_EQ(cur.FreeD, 0.5);
+  EXPECT_EQ(cur.FreeColor, 3);
+  PutTextType(out_, 2, 9, 0, 7, 7, 7);
+  EXPECT_EQ(cur.TextType, 2);
+  EXPECT_EQ(cur.FreeW, 1.5);
+  EXPECT_EQ(cur.FreeColor, 3);
 }
 
-TEST_F(WriterTest, ResetWriterStateRestoresDefaultsAndSetsEveryFlag) {
-  InitExchangeData();  // the cache at its defaults
-  const ExchangeData& data = Exchange();
-  const auto defaults = std::make_tuple(
-      data.CurGroup, data.CurLayer, data.CurLineColor, data.CurLineType,
-      data.CurLineWidth, data.CurTextType, data.CurFreeW, data.CurFreeH,
-      data.CurFreeD, data.CurFreeColor, data.CurTextCode, data.CurFontName,
-      data.CurPointColor, data.CurExtColor);
-  EXPECT_EQ(data.CurFontName, kDefaultFontName);
-  // Every writer once with a value off its default, then a reset.
-  Exchange().LineWidthGiven = true;
-  PutLayerGroup(5);
-  PutLayer(6);
-  PutLineColor(7, 0);
-  PutLineType(8, 0);
-  PutLineWidth(9);
-  PutTextType(0, 4, 0, 9.5, 8.5, 7.5);
-  PutTextCode(3);
-  PutFontName("<x>");
-  PutPointColor(5, 0);
-  Exchange().CurExtColor = 12;
-  ResetWriterState();
+auto AttributeTuple(const CurrentAttributes& c) {
+  return std::make_tuple(c.Group, c.Layer, c.LineColor, c.LineType, c.LineWidth,
+                         c.TextType, c.FreeW, c.FreeH, c.FreeD, c.FreeColor,
+                         c.TextCode, c.FontName, c.PointColor, c.ExtColor);
+}
+
+TEST_F(WriterTest, ResetRestoresTheNewOutputsDefaultsAndSetsEveryFlag) {
+  const ExchangeOutput fresh(input_);
+  EXPECT_EQ(fresh.Current.FontName, kDefaultFontName);
+  EXPECT_EQ(fresh.Lines.Count(), 0u);
+  // The host's first-line values start where the writers' cache does.
+  const LineAttributes& cache = fresh.Current;
   EXPECT_EQ(
-      std::make_tuple(data.CurGroup, data.CurLayer, data.CurLineColor,
-                      data.CurLineType, data.CurLineWidth, data.CurTextType,
-                      data.CurFreeW, data.CurFreeH, data.CurFreeD,
-                      data.CurFreeColor, data.CurTextCode, data.CurFontName,
-                      data.CurPointColor, data.CurExtColor),
-      defaults);
+      std::make_tuple(cache.Group, cache.Layer, cache.LineColor, cache.LineType,
+                      cache.LineWidth, cache.TextType, cache.FreeW, cache.FreeH,
+                      cache.FreeD, cache.FreeColor),
+      std::make_tuple(input_.HostGroup, input_.HostLayer, input_.HostLineColor,
+                      input_.HostLineType, input_.HostLineWidth,
+                      input_.HostTextType, input_.HostFreeW, input_.HostFreeH,
+                      input_.HostFreeD, input_.HostFreeColor));
+  // Every writer once with a value off its default, then a reset.
+  input_.LineWidthGiven = true;
+  PutLayerGroup(out_, 5);
+  PutLayer(out_, 6);
+  PutLineColor(out_, 7, 0);
+  PutLineType(out_, 8, 0);
+  PutLineWidth(out_, 9);
+  PutTextType(out_, 0, 4, 0, 9.5, 8.5, 7.5);
+  PutTextCode(out_, 3);
+  PutFontName(out_, "<x>");
+  PutPointColor(out_, 5, 0);
+  out_.Current.ExtColor = 12;
+  ASSERT_EQ(out_.Lines.Capacity(), 1000u);
+  out_.Reset();
+  EXPECT_EQ(AttributeTuple(out_.Current), AttributeTuple(fresh.Current));
   for (int flag = 0; flag < kForceFlagCount; ++flag) {
-    EXPECT_TRUE(data.Force[flag]) << "flag " << flag;
+    EXPECT_TRUE(out_.Force[flag]) << "flag " << flag;
+    EXPECT_TRUE(fresh.Force[flag]) << "flag " << flag;
   }
+  EXPECT_EQ(out_.Lines.Count(), 0u);
+  EXPECT_EQ(out_.Lines.Capacity(), 0u);
 }
 
 struct MapCase {
@@ -331,10 +346,10 @@ class MapTest : public WriterTest,
                 public ::testing::WithParamInterface<MapCase> {};
 
 TEST_P(MapTest, MapsAsTheTablesSay) {
-  Exchange().HostLineColor = 6;
-  Exchange().HostLineType = 2;
-  EXPECT_EQ(MapColorNo(GetParam().in), GetParam().colour);
-  EXPECT_EQ(MapLineTypeNo(GetParam().in), GetParam().line_type);
+  input_.HostLineColor = 6;
+  input_.HostLineType = 2;
+  EXPECT_EQ(MapColorNo(input_, GetParam().in), GetParam().colour);
+  EXPECT_EQ(MapLineTypeNo(input_, GetParam().in), GetParam().line_type);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -347,8 +362,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MapCase{kMaxInt, kMaxInt, kMaxInt}));
 
 TEST_F(WriterTest, HostColourIsNotMappedAgain) {
-  Exchange().HostLineColor = 12;
-  EXPECT_EQ(MapColorNo(0), 12);
+  input_.HostLineColor = 12;
+  EXPECT_EQ(MapColorNo(input_, 0), 12);
 }
 
 }  // namespace

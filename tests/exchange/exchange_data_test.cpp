@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "exchange/exchange_reader.h"
 #include "exchange/reader/entity_append.h"
 
@@ -10,8 +12,11 @@ namespace {
 
 class ExchangeDataTest : public ::testing::Test {
  protected:
-  void SetUp() override { InitExchangeData(); }
-  void TearDown() override { FreeExchangeData(); }
+  void Parse(std::string_view line) { reader_.ParseLine(line); }
+
+  ExchangeData data_;
+  ExchangeReader reader_{data_};
+  ReaderState state_{data_};  // for appending by hand
 };
 
 void ExpectInitialValues(const ExchangeData& d) {
@@ -45,45 +50,6 @@ void ExpectInitialValues(const ExchangeData& d) {
   EXPECT_EQ(d.HostFontName, "");
   EXPECT_FALSE(d.LineWidthGiven);
 
-  EXPECT_EQ(d.CurGroup, 0);
-  EXPECT_EQ(d.CurLayer, 0);
-  EXPECT_EQ(d.CurLineColor, 1);
-  EXPECT_EQ(d.CurLineType, 1);
-  EXPECT_EQ(d.CurLineWidth, 0);
-  EXPECT_EQ(d.CurTextType, 1);
-  EXPECT_EQ(d.CurFreeW, 2.0);
-  EXPECT_EQ(d.CurFreeH, 2.0);
-  EXPECT_EQ(d.CurFreeD, 0.0);
-  EXPECT_EQ(d.CurFreeColor, 1);
-  EXPECT_EQ(d.CurTextCode, 0);
-  EXPECT_EQ(d.CurFontName,
-            "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>");
-  EXPECT_EQ(d.CurPointColor, 1);
-  EXPECT_EQ(d.CurExtColor, 0);
-  for (ForceFlag f : {kForceGroup, kForceLayer, kForceLineColor, kForceLineType,
-                      kForceLineWidth, kForceTextType}) {
-    EXPECT_TRUE(d.Force[f]) << f;
-  }
-
-  EXPECT_EQ(d.CurPickRef, 0);
-  EXPECT_EQ(d.CurZFlags, 0);
-  EXPECT_EQ(d.PolylineNo, 0);
-  EXPECT_FALSE(d.InPolyline);
-  EXPECT_FALSE(d.InDimension);
-  const TJwwEntLine& held = d.HeldDimLine;
-  EXPECT_EQ(held.Head.PickRef, 0);
-  EXPECT_EQ(held.Head.Group, 0);
-  EXPECT_EQ(held.Head.Layer, 0);
-  EXPECT_EQ(held.Head.Color, 1);
-  EXPECT_EQ(held.Head.LineType, 1);
-  EXPECT_EQ(held.Head.LineWidth, 0);
-  EXPECT_EQ(held.Head.ZFlags, 0);
-  EXPECT_EQ(held.PolylineNo, 0);
-  EXPECT_EQ(held.X1, 0);
-  EXPECT_EQ(held.Y1, 0);
-  EXPECT_EQ(held.X2, 1.0);
-  EXPECT_EQ(held.Y2, 0);
-
   for (const TJwwPickPoint& p : d.PickedPoints) {
     EXPECT_FALSE(p.Used);
     EXPECT_EQ(p.X, 0);
@@ -101,15 +67,53 @@ void ExpectInitialValues(const ExchangeData& d) {
   EXPECT_EQ(d.EntityOrder.Count(), 0u);
   EXPECT_EQ(d.Lines.Capacity(), 0u);
   EXPECT_EQ(d.EntityOrder.Capacity(), 0u);
-  EXPECT_EQ(d.Output.Count(), 0u);
-  EXPECT_EQ(d.Output.Capacity(), 0u);
+}
+
+void ExpectInitialState(const ReaderState& r) {
+  const CurrentAttributes& c = r.Cur;
+  EXPECT_EQ(c.Group, 0);
+  EXPECT_EQ(c.Layer, 0);
+  EXPECT_EQ(c.LineColor, 1);
+  EXPECT_EQ(c.LineType, 1);
+  EXPECT_EQ(c.LineWidth, 0);
+  EXPECT_EQ(c.TextType, 1);
+  EXPECT_EQ(c.FreeW, 2.0);
+  EXPECT_EQ(c.FreeH, 2.0);
+  EXPECT_EQ(c.FreeD, 0.0);
+  EXPECT_EQ(c.FreeColor, 1);
+  EXPECT_EQ(c.TextCode, 0);
+  EXPECT_EQ(c.FontName,
+            "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>");
+  EXPECT_EQ(c.PointColor, 1);
+  EXPECT_EQ(c.ExtColor, 0);
+  for (bool seen : r.FirstSeen) EXPECT_FALSE(seen);
+
+  EXPECT_EQ(r.CurPickRef, 0);
+  EXPECT_EQ(r.CurZFlags, 0);
+  EXPECT_EQ(r.PolylineNo, 0);
+  EXPECT_FALSE(r.InPolyline);
+  EXPECT_FALSE(r.InDimension);
+  const TJwwEntLine& held = r.HeldDimLine;
+  EXPECT_EQ(held.Head.PickRef, 0);
+  EXPECT_EQ(held.Head.Group, 0);
+  EXPECT_EQ(held.Head.Layer, 0);
+  EXPECT_EQ(held.Head.Color, 1);
+  EXPECT_EQ(held.Head.LineType, 1);
+  EXPECT_EQ(held.Head.LineWidth, 0);
+  EXPECT_EQ(held.Head.ZFlags, 0);
+  EXPECT_EQ(held.PolylineNo, 0);
+  EXPECT_EQ(held.X1, 0);
+  EXPECT_EQ(held.Y1, 0);
+  EXPECT_EQ(held.X2, 1.0);
+  EXPECT_EQ(held.Y2, 0);
 }
 
 TEST_F(ExchangeDataTest, StartsAtTheInitialValues) {
-  ExpectInitialValues(Exchange());
+  ExpectInitialValues(data_);
+  ExpectInitialState(reader_.State());
 }
 
-TEST_F(ExchangeDataTest, InitAfterAReadStartsAfreshAndReleasesStorage) {
+TEST_F(ExchangeDataTest, ResetAfterAReadStartsAfreshAndReleasesStorage) {
   for (const char* line : {"hk 30",
                            "hs 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2 2",
                            "file=C:\\a.jww",
@@ -130,35 +134,32 @@ TEST_F(ExchangeDataTest, InitAfterAReadStartsAfreshAndReleasesStorage) {
                            "z1",
                            "msg",
                            "1 2 3 4"}) {
-    ParseExchangeLine(line);
+    Parse(line);
   }
-  for (int i = 0; i < 1500; ++i) ParseExchangeLine("1 2 3 4");
-  ParseExchangeLine("#");
-  ParseExchangeLine("ch 1 2 3 4 \"text");
-  Exchange().Output.Append();
-  InitExchangeData();
-  ExpectInitialValues(Exchange());
+  for (int i = 0; i < 1500; ++i) Parse("1 2 3 4");
+  Parse("#");
+  Parse("ch 1 2 3 4 \"text");
+  data_.Reset();
+  ExpectInitialValues(data_);
 }
 
-TEST_F(ExchangeDataTest, FreeReleasesEveryTable) {
+TEST_F(ExchangeDataTest, ResetReleasesEveryTable) {
   for (int i = 0; i < 10; ++i) {
-    ParseExchangeLine("1 2 3 4");
-    ParseExchangeLine("ci 1 2 3");
+    Parse("1 2 3 4");
+    Parse("ci 1 2 3");
   }
-  Exchange().Output.Append();
-  FreeExchangeData();
-  const ExchangeData& d = Exchange();
-  EXPECT_EQ(d.Lines.Capacity(), 0u);
-  EXPECT_EQ(d.Circles.Capacity(), 0u);
-  EXPECT_EQ(d.EntityOrder.Capacity(), 0u);
-  EXPECT_EQ(d.Output.Capacity(), 0u);
+  ASSERT_EQ(data_.Lines.Capacity(), 1000u);
+  data_.Reset();
+  EXPECT_EQ(data_.Lines.Capacity(), 0u);
+  EXPECT_EQ(data_.Circles.Capacity(), 0u);
+  EXPECT_EQ(data_.EntityOrder.Capacity(), 0u);
 }
 
 TEST_F(ExchangeDataTest, TablesGrowInBlocksOfAThousandAndNeverMove) {
-  ExchangeData& d = Exchange();
+  ExchangeData& d = data_;
   const TJwwEntLine* first = nullptr;
   for (int i = 1; i <= 2001; ++i) {
-    TJwwEntLine& line = AppendEntity(d.Lines, kKindLine);
+    TJwwEntLine& line = AppendEntity(state_, d.Lines, kKindLine);
     line.X1 = i;
     if (i == 1) first = &line;
     if (i == 1 || i == 1000) {
@@ -177,15 +178,15 @@ TEST_F(ExchangeDataTest, TablesGrowInBlocksOfAThousandAndNeverMove) {
 }
 
 TEST_F(ExchangeDataTest, NewRecordsStartZeroFilledWithTheCurrentHead) {
-  ExchangeData& d = Exchange();
-  d.CurPickRef = 7;
-  d.CurGroup = 2;
-  d.CurLayer = 3;
-  d.CurLineColor = 4;
-  d.CurLineType = 5;
-  d.CurLineWidth = 6;
-  d.CurZFlags = 8;
-  TJwwEntText& text = AppendEntity(d.Texts, kKindText);
+  ReaderState& r = state_;
+  r.CurPickRef = 7;
+  r.Cur.Group = 2;
+  r.Cur.Layer = 3;
+  r.Cur.LineColor = 4;
+  r.Cur.LineType = 5;
+  r.Cur.LineWidth = 6;
+  r.CurZFlags = 8;
+  TJwwEntText& text = AppendEntity(r, data_.Texts, kKindText);
   EXPECT_EQ(text.Head.PickRef, 7);
   EXPECT_EQ(text.Head.Group, 2);
   EXPECT_EQ(text.Head.Layer, 3);
@@ -200,12 +201,12 @@ TEST_F(ExchangeDataTest, NewRecordsStartZeroFilledWithTheCurrentHead) {
 }
 
 TEST_F(ExchangeDataTest, OrderIndicesCountPerKind) {
-  ExchangeData& d = Exchange();
+  ExchangeData& d = data_;
   const int32_t kinds[] = {kKindLine, kKindCircle, kKindLine, kKindCircle,
                            kKindLine};
   for (int32_t kind : kinds) {
-    if (kind == kKindLine) AppendEntity(d.Lines, kind);
-    if (kind == kKindCircle) AppendEntity(d.Circles, kind);
+    if (kind == kKindLine) AppendEntity(state_, d.Lines, kind);
+    if (kind == kKindCircle) AppendEntity(state_, d.Circles, kind);
   }
   const int32_t expected[][2] = {{1, 0}, {2, 0}, {1, 1}, {2, 1}, {1, 2}};
   ASSERT_EQ(d.EntityOrder.Count(), 5u);
@@ -216,10 +217,10 @@ TEST_F(ExchangeDataTest, OrderIndicesCountPerKind) {
 }
 
 TEST_F(ExchangeDataTest, AppendEntityOrderAppendsOneItem) {
-  AppendEntityOrder(kKindSolidSg, 41);
-  ASSERT_EQ(Exchange().EntityOrder.Count(), 1u);
-  EXPECT_EQ(Exchange().EntityOrder[0].Kind, kKindSolidSg);
-  EXPECT_EQ(Exchange().EntityOrder[0].Index, 41);
+  AppendEntityOrder(data_, kKindSolidSg, 41);
+  ASSERT_EQ(data_.EntityOrder.Count(), 1u);
+  EXPECT_EQ(data_.EntityOrder[0].Kind, kKindSolidSg);
+  EXPECT_EQ(data_.EntityOrder[0].Index, 41);
 }
 
 }  // namespace

@@ -20,16 +20,16 @@ class OutputBufferTest : public WriterTest {
   }
   std::string WriteAndRead() {
     const auto path = dir_ / "JWC_TEMP.TXT";
-    EXPECT_TRUE(WriteOutputFile(path));
+    EXPECT_TRUE(WriteOutputFile(out_, path));
     return ReadBytes(path);
   }
   TempFolder dir_;
 };
 
 TEST_F(OutputBufferTest, PutLineStoresTheBytesAsGiven) {
-  PutLine("lg3");
-  PutLine("");
-  PutLine(std::string("\x82\xa0\0\xff", 4));
+  PutLine(out_, "lg3");
+  PutLine(out_, "");
+  PutLine(out_, std::string("\x82\xa0\0\xff", 4));
   EXPECT_EQ(OutputLines(), (std::vector<std::string>{
                                "lg3", "", std::string("\x82\xa0\0\xff", 4)}));
 }
@@ -37,8 +37,8 @@ TEST_F(OutputBufferTest, PutLineStoresTheBytesAsGiven) {
 TEST_F(OutputBufferTest, PutLineKeepsTheFirst255Bytes) {
   std::string text;
   for (int i = 0; i < 300; ++i) text += static_cast<char>('0' + i % 10);
-  PutLine(text);
-  PutLine(std::string(255, 'x'));
+  PutLine(out_, text);
+  PutLine(out_, std::string(255, 'x'));
   const auto lines = OutputLines();
   EXPECT_EQ(lines[0], text.substr(0, 255));
   EXPECT_EQ(lines[1], std::string(255, 'x'));
@@ -48,21 +48,21 @@ TEST_F(OutputBufferTest, CutMayFallInsideATwoByteCharacter) {
   // 127 two-byte characters, then one more whose lead byte is byte 255.
   std::string text;
   for (int i = 0; i < 128; ++i) text += "\x82\xa0";
-  PutLine(text);
+  PutLine(out_, text);
   const auto line = OutputLines()[0];
   ASSERT_EQ(line.size(), 255u);
   EXPECT_EQ(line.back(), '\x82');
 }
 
 TEST_F(OutputBufferTest, CapacityGrowsInWholeThousands) {
-  const auto& output = Exchange().Output;
+  const auto& output = out_.Lines;
   EXPECT_EQ(output.Count(), 0u);
-  PutLine("0");
+  PutLine(out_, "0");
   EXPECT_EQ(output.Capacity(), 1000u);
-  for (int i = 1; i < 1000; ++i) PutLine(std::to_string(i));
+  for (int i = 1; i < 1000; ++i) PutLine(out_, std::to_string(i));
   EXPECT_EQ(output.Count(), 1000u);
   EXPECT_EQ(output.Capacity(), 1000u);
-  PutLine("1000");
+  PutLine(out_, "1000");
   EXPECT_EQ(output.Capacity(), 2000u);
   const auto lines = OutputLines();
   for (int i = 0; i <= 1000; ++i) {
@@ -70,10 +70,10 @@ TEST_F(OutputBufferTest, CapacityGrowsInWholeThousands) {
   }
 }
 
-TEST_F(OutputBufferTest, InitExchangeDataEmptiesTheBuffer) {
-  PutLine("lg1");
-  InitExchangeData();
-  EXPECT_EQ(Exchange().Output.Count(), 0u);
+TEST_F(OutputBufferTest, ResetEmptiesTheLines) {
+  PutLine(out_, "lg1");
+  out_.Reset();
+  EXPECT_EQ(out_.Lines.Count(), 0u);
   EXPECT_EQ(WriteAndRead(), "hq\r\n");
 }
 
@@ -87,7 +87,7 @@ class JoinTest : public OutputBufferTest,
                  public ::testing::WithParamInterface<JoinCase> {};
 
 TEST_P(JoinTest, WritesTheExpectedBytes) {
-  for (const auto& entry : GetParam().entries) PutLine(entry);
+  for (const auto& entry : GetParam().entries) PutLine(out_, entry);
   EXPECT_EQ(WriteAndRead(), GetParam().file);
 }
 
@@ -119,7 +119,7 @@ TEST_F(OutputBufferTest, LargeBufferIsWrittenCompletely) {
   std::string expected;
   for (int i = 0; i < 5000; ++i) {
     const std::string line = std::to_string(i) + std::string(40, 'a' + i % 26);
-    PutLine(line);
+    PutLine(out_, line);
     expected += line + "\r\n";
   }
   EXPECT_EQ(WriteAndRead(), expected);
@@ -128,8 +128,8 @@ TEST_F(OutputBufferTest, LargeBufferIsWrittenCompletely) {
 TEST_F(OutputBufferTest, ReplacesThePreviousFile) {
   const auto path = dir_ / "JWC_TEMP.TXT";
   WriteBytes(path, "hq\r\nhk0\r\nhp1 0 0\r\n");
-  PutLine("0 0 10 0");
-  EXPECT_TRUE(WriteOutputFile(path));
+  PutLine(out_, "0 0 10 0");
+  EXPECT_TRUE(WriteOutputFile(out_, path));
   EXPECT_EQ(ReadBytes(path), "0 0 10 0\r\n");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
 }
@@ -141,9 +141,9 @@ constexpr char kHostFile[] = "hq\r\nhk0\r\nhp1 0 0\r\nhp2 100 0\r\n";
 TEST_F(OutputBufferTest, FaultMidwayKeepsTheHostFile) {
   const auto path = dir_ / "JWC_TEMP.TXT";
   WriteBytes(path, kHostFile);
-  for (int i = 0; i < 8000; ++i) PutLine("0 0 100 " + std::to_string(i));
+  for (int i = 0; i < 8000; ++i) PutLine(out_, "0 0 100 " + std::to_string(i));
   SetWriteFaultAfter(70000);  // beyond the first piece written
-  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_FALSE(WriteOutputFile(out_, path));
   EXPECT_EQ(ReadBytes(path), kHostFile);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
 }
@@ -151,9 +151,9 @@ TEST_F(OutputBufferTest, FaultMidwayKeepsTheHostFile) {
 TEST_F(OutputBufferTest, FaultOnTheLastByteKeepsTheHostFile) {
   const auto path = dir_ / "JWC_TEMP.TXT";
   WriteBytes(path, kHostFile);
-  PutLine("lg0");
+  PutLine(out_, "lg0");
   SetWriteFaultAfter(4);  // "lg0\r\n" has five bytes
-  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_FALSE(WriteOutputFile(out_, path));
   EXPECT_EQ(ReadBytes(path), kHostFile);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
 }
@@ -163,21 +163,21 @@ TEST_F(OutputBufferTest, UnwritableFolderLeavesNoFile) {
   // refuses every write.
   SetWriteFaultAfter(0);
   const auto path = dir_ / "JWC_TEMP.TXT";
-  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_FALSE(WriteOutputFile(out_, path));
   EXPECT_FALSE(std::filesystem::exists(path));
   EXPECT_TRUE(dir_.Entries().empty());
 }
 
 TEST_F(OutputBufferTest, MissingFolderFails) {
-  PutLine("lg0");
-  EXPECT_FALSE(WriteOutputFile(dir_ / "missing" / "JWC_TEMP.TXT"));
+  PutLine(out_, "lg0");
+  EXPECT_FALSE(WriteOutputFile(out_, dir_ / "missing" / "JWC_TEMP.TXT"));
   EXPECT_TRUE(dir_.Entries().empty());
 }
 
 TEST_F(OutputBufferTest, TargetThatIsAFolderFails) {
   const auto path = dir_ / "JWC_TEMP.TXT";
   std::filesystem::create_directory(path);
-  EXPECT_FALSE(WriteOutputFile(path));
+  EXPECT_FALSE(WriteOutputFile(out_, path));
   EXPECT_TRUE(std::filesystem::is_directory(path));
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
 }
@@ -185,23 +185,23 @@ TEST_F(OutputBufferTest, TargetThatIsAFolderFails) {
 TEST_F(OutputBufferTest, FailureAtTheFlushKeepsTheHostFileAndGivesTheReason) {
   const auto path = dir_ / "JWC_TEMP.TXT";
   WriteBytes(path, kHostFile);
-  PutLine("lg0");
+  PutLine(out_, "lg0");
   SetWriteFaultAt(WriteStep::Flush);
   std::error_code error;
-  EXPECT_FALSE(WriteOutputFile(path, error));
+  EXPECT_FALSE(WriteOutputFile(out_, path, error));
   EXPECT_EQ(error, std::errc::io_error);
   EXPECT_EQ(ReadBytes(path), kHostFile);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"JWC_TEMP.TXT"});
   SetWriteFaultAt(std::nullopt);
-  EXPECT_TRUE(WriteOutputFile(path, error));
+  EXPECT_TRUE(WriteOutputFile(out_, path, error));
   EXPECT_FALSE(error);
   EXPECT_EQ(ReadBytes(path), "lg0\r\n");
 }
 
 TEST_F(OutputBufferTest, BufferIsKeptAfterAFailedWrite) {
-  PutLine("lg0");
+  PutLine(out_, "lg0");
   SetWriteFaultAfter(0);
-  EXPECT_FALSE(WriteOutputFile(dir_ / "JWC_TEMP.TXT"));
+  EXPECT_FALSE(WriteOutputFile(out_, dir_ / "JWC_TEMP.TXT"));
   SetWriteFaultAfter(-1);
   EXPECT_EQ(WriteAndRead(), "lg0\r\n");
 }

@@ -73,20 +73,17 @@ TEST_F(ReaderAllocationTest, FailedAllocationEndsTheReadKeepingWhatWasStored) {
       if (i % 2 == 0) out << "ci " << i << " 1 1\r\n";
     }
   }
-  ASSERT_TRUE(
-      ReadExchangeFile(path.native()));  // the line buffer has grown now
-  InitExchangeData();
+  ASSERT_TRUE(ReadFromFile(path.native()));
   g_allocations = 0;
-  ASSERT_TRUE(ReadExchangeFile(path.native()));
+  ASSERT_TRUE(ReadFromFile(path.native()));
   const long total = g_allocations;
   ASSERT_GT(total, 10);
 
   for (long failAt = 0; failAt <= total; ++failAt) {
-    InitExchangeData();
     g_allocationsLeft = failAt;
-    const bool ok = ReadExchangeFile(path.native());
+    const bool ok = ReadFromFile(path.native());
     g_allocationsLeft = -1;
-    const ExchangeData& d = Exchange();
+    const ExchangeData& d = data_;
     EXPECT_EQ(ok, failAt == total) << failAt;
     EXPECT_EQ(d.EntityOrder.Count(),
               d.Lines.Count() + d.Texts.Count() + d.Circles.Count());

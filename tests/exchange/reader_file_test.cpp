@@ -41,23 +41,22 @@ class ReaderFileTest : public ReaderTest {
 };
 
 TEST_F(ReaderFileTest, MissingFileIsFalseAndChangesNothing) {
-  EXPECT_FALSE(ReadExchangeFile(dir_ / "JWC_TEMP.TXT"));
-  EXPECT_EQ(Exchange().PaperWidth, 1189.0);
-  EXPECT_EQ(Exchange().EntityOrder.Count(), 0u);
+  EXPECT_FALSE(ReadFromFile(dir_ / "JWC_TEMP.TXT"));
+  EXPECT_EQ(data_.PaperWidth, 1189.0);
+  EXPECT_EQ(data_.EntityOrder.Count(), 0u);
 }
 
 TEST_F(ReaderFileTest, DirectoryIsFalse) {
   fs::create_directory(dir_ / "JWC_TEMP.TXT");
-  EXPECT_FALSE(ReadExchangeFile(dir_ / "JWC_TEMP.TXT"));
+  EXPECT_FALSE(ReadFromFile(dir_ / "JWC_TEMP.TXT"));
 }
 
 TEST_F(ReaderFileTest, EmptyFileAndBlankLinesKeepInitialValues) {
   for (const std::string& bytes :
        {std::string(), std::string("\r\n\n  \r\n\t\n\r"),
         std::string("\x1a")}) {
-    InitExchangeData();
-    ASSERT_TRUE(ReadExchangeFile(Write(bytes)));
-    const ExchangeData& d = Exchange();
+    ASSERT_TRUE(ReadFromFile(Write(bytes)));
+    const ExchangeData& d = data_;
     EXPECT_EQ(d.DrawingAngle, 0);
     EXPECT_EQ(d.GroupScale[15], 1.0);
     EXPECT_EQ(d.HostGroup, 0);
@@ -76,8 +75,8 @@ TEST_F(ReaderFileTest, HostFileReadsInFull) {
       "hp1 0 0\r\nhp2 1000 0\r\nhp3 500 100\r\nhp4 500 150\r\n"
       "lgF\r\nly2\r\nlc3\r\nlt1\r\ncn\"$\x82\x6c\x82\x72 \x96\xbe\x92\xa9\r\n"
       "cn4\r\n";
-  ASSERT_TRUE(ReadExchangeFile(Write(file)));
-  const ExchangeData& d = Exchange();
+  ASSERT_TRUE(ReadFromFile(Write(file)));
+  const ExchangeData& d = data_;
   EXPECT_EQ(d.GroupScale[15], 100);
   EXPECT_EQ(d.TextTypes[9].W, 10);
   EXPECT_EQ(d.PickedCount, 4);
@@ -97,8 +96,8 @@ TEST_F(ReaderFileTest, LineEnds) {
       "h\rn 1 2 3 4\n"  // a lone CR is dropped
       "ci 1 2 3\r\r\n"  // so is a CR before CR LF
       "ci 4 5 6";       // last line without a line end
-  ASSERT_TRUE(ReadExchangeFile(Write(file)));
-  const ExchangeData& d = Exchange();
+  ASSERT_TRUE(ReadFromFile(Write(file)));
+  const ExchangeData& d = data_;
   EXPECT_EQ(d.DrawingAngle, 5);
   EXPECT_EQ(d.PaperHeight, 2);
   EXPECT_EQ(d.HnValues[3], 4);
@@ -107,16 +106,16 @@ TEST_F(ReaderFileTest, LineEnds) {
 }
 
 TEST_F(ReaderFileTest, LeadByteBeforeTheLineEndIsDropped) {
-  ASSERT_TRUE(ReadExchangeFile(Write("ch 1 2 3 4 \"ab\x82\r\nci 1 2 3\r\n")));
-  ASSERT_EQ(Exchange().Texts.Count(), 1u);
-  EXPECT_EQ(Exchange().Texts[0].Text, "ab");
-  EXPECT_EQ(Exchange().Circles.Count(), 1u);
+  ASSERT_TRUE(ReadFromFile(Write("ch 1 2 3 4 \"ab\x82\r\nci 1 2 3\r\n")));
+  ASSERT_EQ(data_.Texts.Count(), 1u);
+  EXPECT_EQ(data_.Texts[0].Text, "ab");
+  EXPECT_EQ(data_.Circles.Count(), 1u);
 }
 
 TEST_F(ReaderFileTest, ControlZEndsTheFile) {
-  ASSERT_TRUE(ReadExchangeFile(
-      Write("hk 5\r\nci 1 2 3\x1a 4\r\nci 7 8 9\r\nhk 6\r\n")));
-  const ExchangeData& d = Exchange();
+  ASSERT_TRUE(
+      ReadFromFile(Write("hk 5\r\nci 1 2 3\x1a 4\r\nci 7 8 9\r\nhk 6\r\n")));
+  const ExchangeData& d = data_;
   EXPECT_EQ(d.DrawingAngle, 5);
   ASSERT_EQ(d.Circles.Count(), 1u);  // the part before the 0x1A is a line
   EXPECT_EQ(d.Circles[0].Values[2], 3);
@@ -124,23 +123,22 @@ TEST_F(ReaderFileTest, ControlZEndsTheFile) {
 
 TEST_F(ReaderFileTest, NulAndOtherBytesAreDropped) {
   static constexpr char kBytes[] = "c\0i 1 2\xff 3\r\n\xfe\x01\x02\r\n";
-  ASSERT_TRUE(ReadExchangeFile(Write(std::string(kBytes, sizeof kBytes - 1))));
-  ASSERT_EQ(Exchange().Circles.Count(), 1u);
-  EXPECT_EQ(Exchange().Circles[0].Values[1], 2);
+  ASSERT_TRUE(ReadFromFile(Write(std::string(kBytes, sizeof kBytes - 1))));
+  ASSERT_EQ(data_.Circles.Count(), 1u);
+  EXPECT_EQ(data_.Circles[0].Values[1], 2);
 }
 
 TEST_F(ReaderFileTest, LinesAcrossReadChunksReadAsWhole) {
   const std::string line = "ch 1 2 3 4 \"\x82\xa0 \x83\x41\x83\x43";
   const std::string lineEnd = "\r\n";
   for (std::size_t before = 0; before <= line.size() + 2; ++before) {
-    InitExchangeData();
     // Padding lines that make the chunk end fall `before` bytes into `line`.
     std::string file(kChunk - before - 2, 'x');
     file += "\r\n" + line + lineEnd + "ci 1 2 3\r\n";
-    ASSERT_TRUE(ReadExchangeFile(Write(file)));
-    ASSERT_EQ(Exchange().Texts.Count(), 1u) << before;
-    EXPECT_EQ(Exchange().Texts[0].Text, "\x82\xa0 \x83\x41\x83\x43") << before;
-    EXPECT_EQ(Exchange().Circles.Count(), 1u) << before;
+    ASSERT_TRUE(ReadFromFile(Write(file)));
+    ASSERT_EQ(data_.Texts.Count(), 1u) << before;
+    EXPECT_EQ(data_.Texts[0].Text, "\x82\xa0 \x83\x41\x83\x43") << before;
+    EXPECT_EQ(data_.Circles.Count(), 1u) << before;
   }
 }
 
@@ -152,8 +150,8 @@ TEST_F(ReaderFileTest, ManyMegabyteLines) {
   file += std::string(std::size_t{3} << 20, ' ') + "\r\n";
   for (int i = 0; i < 200000; ++i) file += "1 ";
   file += "\r\nci 1 2 3\r\n";
-  ASSERT_TRUE(ReadExchangeFile(Write(file)));
-  const ExchangeData& d = Exchange();
+  ASSERT_TRUE(ReadFromFile(Write(file)));
+  const ExchangeData& d = data_;
   ASSERT_EQ(d.Blocks.Count(), 1u);
   EXPECT_EQ(d.Blocks[0].Name, name);
   EXPECT_EQ(d.HostFileName, name + " x");
@@ -168,8 +166,8 @@ TEST_F(ReaderFileTest, LineOfMoreThan32Fields) {
     file += std::to_string(i);
   }
   file += "\r\n";
-  ASSERT_TRUE(ReadExchangeFile(Write(file)));
-  EXPECT_EQ(Exchange().GroupScale[15], 16);
+  ASSERT_TRUE(ReadFromFile(Write(file)));
+  EXPECT_EQ(data_.GroupScale[15], 16);
 }
 
 TEST_F(ReaderFileTest, ReadsFromAFolderWithAJapaneseName) {
@@ -177,13 +175,13 @@ TEST_F(ReaderFileTest, ReadsFromAFolderWithAJapaneseName) {
   fs::create_directory(folder);
   const fs::path path = folder / "JWC_TEMP.TXT";
   std::ofstream(path, std::ios::binary) << "hk 45\r\n";
-  ASSERT_TRUE(ReadExchangeFile(path));
-  EXPECT_EQ(Exchange().DrawingAngle, 45);
+  ASSERT_TRUE(ReadFromFile(path));
+  EXPECT_EQ(data_.DrawingAngle, 45);
 }
 
 TEST_F(ReaderFileTest, FileIsClosedAfterTheRead) {
   const fs::path path = Write("hk 1\r\n");
-  ASSERT_TRUE(ReadExchangeFile(path));
+  ASSERT_TRUE(ReadFromFile(path));
   std::error_code ec;
   EXPECT_TRUE(fs::remove(path, ec)) << ec.message();
 }
@@ -191,7 +189,7 @@ TEST_F(ReaderFileTest, FileIsClosedAfterTheRead) {
 TEST_F(ReaderFileTest, UnreadableFileIsFalse) {
 #ifdef __linux__
   // A regular file whose reading fails at its first byte.
-  EXPECT_FALSE(ReadExchangeFile("/proc/self/mem"));
+  EXPECT_FALSE(ReadFromFile("/proc/self/mem"));
 #else
   GTEST_SKIP() << "no file that fails to read here";
 #endif
@@ -205,8 +203,8 @@ TEST_F(ReaderFileTest, FileWithoutReadPermissionIsFalse) {
     fs::permissions(path, fs::perms::owner_all);
     GTEST_SKIP() << "permissions do not stop reading here";
   }
-  EXPECT_FALSE(ReadExchangeFile(path));
-  EXPECT_EQ(Exchange().DrawingAngle, 0);
+  EXPECT_FALSE(ReadFromFile(path));
+  EXPECT_EQ(data_.DrawingAngle, 0);
   fs::permissions(path, fs::perms::owner_all);
 }
 

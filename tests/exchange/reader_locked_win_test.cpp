@@ -18,11 +18,11 @@ TEST_F(ReaderTest, FileLockedByAnotherProgramIsFalse) {
       CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(ReadExchangeFile(path));
-  EXPECT_EQ(Exchange().DrawingAngle, 0);
+  EXPECT_FALSE(ReadFromFile(path));
+  EXPECT_EQ(data_.DrawingAngle, 0);
   CloseHandle(lock);
-  EXPECT_TRUE(ReadExchangeFile(path));
-  EXPECT_EQ(Exchange().DrawingAngle, 5);
+  EXPECT_TRUE(ReadFromFile(path));
+  EXPECT_EQ(data_.DrawingAngle, 5);
   std::filesystem::remove(path);
 }
 

@@ -113,45 +113,45 @@ INSTANTIATE_TEST_SUITE_P(
 const LineCase kOtherSolidCases[] = {
     {"sl_with_6_or_8_fields_ignored",
      {"sl 1 2 3 4 5", "sl 1 2 3 4 5 6 7"},
-     [](auto& d) { EXPECT_EQ(EntityCount(d), 0u); }},
+     [](auto& r) { EXPECT_EQ(EntityCount(r.Data), 0u); }},
     {"sl_with_3_numbers_is_a_segment",
      {"sl 1 2 3"},
-     [](auto& d) {
-       EXPECT_EQ(d.Solids2.Count(), 0u);
-       ASSERT_EQ(d.Lines.Count(), 1u);
-       EXPECT_EQ(d.Lines[0].X1, 0);
+     [](auto& r) {
+       EXPECT_EQ(r.Data.Solids2.Count(), 0u);
+       ASSERT_EQ(r.Data.Lines.Count(), 1u);
+       EXPECT_EQ(r.Data.Lines[0].X1, 0);
      }},
     {"sc_and_se_values_and_code",
      {"lc10 3", "sc 1 2 3 4 5 6 7 8", "se 7 6 5 4 3 2 1 9"},
-     [](auto& d) {
-       ASSERT_EQ(d.SolidsSc.Count(), 1u);
-       EXPECT_EQ(d.SolidsSc[0].ExtColor, 3);
-       EXPECT_EQ(d.SolidsSc[0].Values[0], 1);
-       EXPECT_EQ(d.SolidsSc[0].Values[6], 7);
-       EXPECT_EQ(d.SolidsSc[0].Code, 8);
-       ASSERT_EQ(d.SolidsSe.Count(), 1u);
-       EXPECT_EQ(d.SolidsSe[0].Values[0], 7);
-       EXPECT_EQ(d.SolidsSe[0].Code, 9);
-       EXPECT_EQ(d.EntityOrder[1].Kind, kKindSolidSe);
+     [](auto& r) {
+       ASSERT_EQ(r.Data.SolidsSc.Count(), 1u);
+       EXPECT_EQ(r.Data.SolidsSc[0].ExtColor, 3);
+       EXPECT_EQ(r.Data.SolidsSc[0].Values[0], 1);
+       EXPECT_EQ(r.Data.SolidsSc[0].Values[6], 7);
+       EXPECT_EQ(r.Data.SolidsSc[0].Code, 8);
+       ASSERT_EQ(r.Data.SolidsSe.Count(), 1u);
+       EXPECT_EQ(r.Data.SolidsSe[0].Values[0], 7);
+       EXPECT_EQ(r.Data.SolidsSe[0].Code, 9);
+       EXPECT_EQ(r.Data.EntityOrder[1].Kind, kKindSolidSe);
      }},
     {"so_and_sg_eight_values",
      {"so 1 2 3 4 5 6 7 8", "sg 8 7 6 5 4 3 2 1"},
-     [](auto& d) {
-       ASSERT_EQ(d.SolidsSo.Count(), 1u);
-       EXPECT_EQ(d.SolidsSo[0].Values[7], 8);
-       ASSERT_EQ(d.SolidsSg.Count(), 1u);
-       EXPECT_EQ(d.SolidsSg[0].Values[7], 1);
-       EXPECT_EQ(d.SolidsSg[0].ExtColor, 0);
+     [](auto& r) {
+       ASSERT_EQ(r.Data.SolidsSo.Count(), 1u);
+       EXPECT_EQ(r.Data.SolidsSo[0].Values[7], 8);
+       ASSERT_EQ(r.Data.SolidsSg.Count(), 1u);
+       EXPECT_EQ(r.Data.SolidsSg[0].Values[7], 1);
+       EXPECT_EQ(r.Data.SolidsSg[0].ExtColor, 0);
      }},
     {"value_solids_need_nine_fields",
      {"sc 1 2 3 4 5 6 7", "so 1 2 3 4 5 6 7"},
-     [](auto& d) { EXPECT_EQ(EntityCount(d), 0u); }},
+     [](auto& r) { EXPECT_EQ(EntityCount(r.Data), 0u); }},
     {"solid_ends_polyline_and_takes_flags",
      {"pl", "z4", "sl 1 2 3 4", "0 0 1 0"},
-     [](auto& d) {
-       EXPECT_EQ(d.Solids2[0].Head.ZFlags, 8);
-       EXPECT_EQ(d.Lines[0].PolylineNo, 0);
-       EXPECT_EQ(d.Lines[0].Head.ZFlags, 0);
+     [](auto& r) {
+       EXPECT_EQ(r.Data.Solids2[0].Head.ZFlags, 8);
+       EXPECT_EQ(r.Data.Lines[0].PolylineNo, 0);
+       EXPECT_EQ(r.Data.Lines[0].Head.ZFlags, 0);
      }},
 };
 INSTANTIATE_TEST_SUITE_P(OtherSolids, LineFormTest,

@@ -1,4 +1,4 @@
-// Shared set-up of the reader tests: a fresh model per test.
+// Shared set-up of the reader tests: a fresh model and reader per test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,20 +26,25 @@ inline uint64_t Bits(double v) {
 
 class ReaderTest : public ::testing::Test {
  protected:
-  void SetUp() override { InitExchangeData(); }
-  void TearDown() override { FreeExchangeData(); }
-
-  static ExchangeData& Parse(std::initializer_list<std::string_view> lines) {
-    for (std::string_view line : lines) ParseExchangeLine(line);
-    return Exchange();
+  ExchangeData& Parse(std::initializer_list<std::string_view> lines) {
+    for (std::string_view line : lines) reader_.ParseLine(line);
+    return data_;
   }
+  // ReadExchangeFile into this test's model.
+  bool ReadFromFile(const NativePath& path) {
+    return ReadExchangeFile(path, data_);
+  }
+
+  ExchangeData data_;
+  ExchangeReader reader_{data_};
 };
 
-// Lines given to the parser one by one, then a check of the model.
+// Lines given to the parser one by one, then a check of the model (Data)
+// and of the reader's running state.
 struct LineCase {
   const char* name;
   std::vector<std::string> lines;
-  std::function<void(const ExchangeData&)> check;
+  std::function<void(const ReaderState&)> check;
 };
 
 inline void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }

@@ -1,5 +1,6 @@
-// Shared pieces of the writer and file tests: a fresh model per test and the
-// output buffer as strings; temporary folders come from tests/support.
+// Shared pieces of the writer and file tests: a fresh input and output per
+// test and the output lines as strings; temporary folders come from
+// tests/support.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
+#include "exchange/exchange_output.h"
 #include "tests/support/temp_folder.h"
 
 namespace halvane {
@@ -17,23 +19,22 @@ using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
 
-inline std::vector<std::string> OutputLines() {
-  const auto& output = Exchange().Output;
+inline std::vector<std::string> LinesOf(const ExchangeOutput& out) {
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < output.Count(); ++i) {
-    lines.emplace_back(output[i].Bytes, output[i].Length);
+  for (std::size_t i = 0; i < out.Lines.Count(); ++i) {
+    lines.emplace_back(out.Lines[i].Bytes, out.Lines[i].Length);
   }
   return lines;
 }
 
-// The model as the run sequence leaves it before the OK command.
+// Input and output as the run sequence leaves them before the OK command
+// when the file had no attribute lines.
 class WriterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    InitExchangeData();
-    ResetWriterState();
-  }
-  void TearDown() override { FreeExchangeData(); }
+  std::vector<std::string> OutputLines() const { return LinesOf(out_); }
+
+  ExchangeData input_;
+  ExchangeOutput out_{input_};
 };
 
 }  // namespace halvane

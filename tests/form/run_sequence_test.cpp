@@ -57,7 +57,7 @@ TEST_F(RunSequenceTest, FirstRunWithoutFilesShowsTheInitialDialog) {
 
 TEST_F(RunSequenceTest, CancelStraightAfterStartWritesHq) {
   WriteBytes(ExchangeFile(), "hq\r\nhk 0\r\nhp1 0 0\r\n");
-  const std::string settings = FormatSettings(TForm1(), Exchange()) + "x";
+  const std::string settings = FormatSettings(TForm1(), ExchangeData()) + "x";
   WriteBytes(Settings(), settings);
   form_.FormShow();
   form_.Prefix.Text = "changed";
@@ -72,7 +72,7 @@ TEST_F(RunSequenceTest, CancelStraightAfterStartWritesHq) {
 
 TEST_F(RunSequenceTest, CloseRunsOnceEvenWhenCalledTwice) {
   form_.FormShow();
-  PutLine("hd");
+  PutLine(form_.Run().Output, "hd");
   toolkit_.Close();
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hd\r\n");
   EXPECT_FALSE(form_.ExchangeFileError);
@@ -177,7 +177,7 @@ class OkThenCancelTest : public RunSequenceTest {
     form.SavedLeft = 10;
     form.SavedTop = 20;
     form.TextType.ItemIndex = 1;
-    return FormatSettings(form, Exchange());
+    return FormatSettings(form, ExchangeData());
   }
 
   TForm1 Reloaded() {
@@ -282,14 +282,13 @@ TEST(TextTypeItemTest, UsesTheShortestNumberForms) {
 }
 
 TEST(FillTextTypeListTest, ReplacesEarlierItemsAndSelection) {
-  InitExchangeData();
+  const ExchangeData data;
   ListControl list;
   list.Items = {"old"};
   list.ItemIndex = 0;
-  FillTextTypeList(list, Exchange());
+  FillTextTypeList(list, data);
   EXPECT_EQ(list.Items.size(), 11u);
   EXPECT_EQ(list.ItemIndex, -1);
-  FreeExchangeData();
 }
 
 // A folder with a Japanese name and spaces, as Jw_cad users keep them.

@@ -62,11 +62,7 @@ std::string Lines(const std::vector<std::string>& lines) {
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { InitExchangeData(); }
-  void TearDown() override {
-    SetWriteFaultAfter(-1);
-    FreeExchangeData();
-  }
+  void TearDown() override { SetWriteFaultAfter(-1); }
 
   // Loads `bytes` as t517.dat into a shown form.
   TForm1 Load(const std::string& bytes) {
@@ -78,10 +74,11 @@ class SettingsFileTest : public ::testing::Test {
 
   TempFolder folder_;
   const std::filesystem::path settings_ = folder_ / "t517.dat";
+  ExchangeData data_;  // as a form's own before FormShow
 };
 
 TEST_F(SettingsFileTest, WritesTheThirtyOneLines) {
-  ExchangeData& data = Exchange();
+  ExchangeData& data = data_;
   data.HostGroup = 3;
   data.GroupScale[3] = 50;
   data.DrawingAngle = 30.5;
@@ -102,7 +99,7 @@ TEST_F(SettingsFileTest, WritesTheThirtyOneLines) {
 }
 
 TEST_F(SettingsFileTest, InitialFormWritesItsResourceValues) {
-  const std::string text = FormatSettings(TForm1(), Exchange());
+  const std::string text = FormatSettings(TForm1(), data_);
   EXPECT_EQ(text, Lines({"100", "100", "0",   "0", "-1", "3", "2",  "1",
                          "",    "",    "0.5", "2", "2",  "3", "15", "2",
                          "0",   "0",   "0",   "0", "0",  "0", "0",  "1",
@@ -116,7 +113,7 @@ TEST_F(SettingsFileTest, EditTextWithLineBreakKeepsEveryValueOnItsLine) {
   form.ValueDistance.Text =
       "1\x1a"
       "2";
-  const std::string text = FormatSettings(form, Exchange());
+  const std::string text = FormatSettings(form, data_);
   EXPECT_NE(text.find("\r\nab\r\nx\r\n1\r\n2\r\n"), std::string::npos) << text;
 
   form.SaveSettings(settings_);
@@ -130,15 +127,15 @@ TEST_F(SettingsFileTest, EditTextWithLineBreakKeepsEveryValueOnItsLine) {
 }
 
 TEST_F(SettingsFileTest, GroupOutsideTheTableWritesScaleOne) {
-  Exchange().HostGroup = 99;
-  Exchange().GroupScale.fill(20);
-  const std::string text = FormatSettings(ShownForm(), Exchange());
+  data_.HostGroup = 99;
+  data_.GroupScale.fill(20);
+  const std::string text = FormatSettings(ShownForm(), data_);
   EXPECT_NE(text.find("\r\n99\r\n1\r\n0\r\n"), std::string::npos) << text;
 }
 
 TEST_F(SettingsFileTest, SaveThenLoadRestoresEveryControl) {
   const TForm1 saved = ChangedForm();
-  TForm1 saving = saved;
+  TForm1 saving = ChangedForm();
   saving.SaveSettings(settings_);
 
   TForm1 loaded = ShownForm();
@@ -153,7 +150,7 @@ TEST_F(SettingsFileTest, SaveReplacesAnEarlierFile) {
   WriteBytes(settings_, std::string(5000, 'x'));
   TForm1 form = ChangedForm();
   form.SaveSettings(settings_);
-  EXPECT_EQ(ReadBytes(settings_), FormatSettings(form, Exchange()));
+  EXPECT_EQ(ReadBytes(settings_), FormatSettings(form, data_));
 }
 
 class FailingSaveTest : public SettingsFileTest,
@@ -165,7 +162,7 @@ TEST_P(FailingSaveTest, KeepsThePreviousFileByteForByte) {
   TForm1 form = ChangedForm();
   // A negative parameter counts back from the end of the new file.
   const long long size =
-      static_cast<long long>(FormatSettings(form, Exchange()).size());
+      static_cast<long long>(FormatSettings(form, data_).size());
   SetWriteFaultAfter(GetParam() < 0 ? size + GetParam() : GetParam());
   form.SaveSettings(settings_);
   SetWriteFaultAfter(-1);
@@ -206,7 +203,7 @@ TEST_F(SettingsFileTest, FailedSaveGivesItsReasonAndTheNextSaveClearsIt) {
   SetWriteFaultAfter(-1);
   form.SaveSettings(settings_);
   EXPECT_FALSE(form.SettingsError);
-  EXPECT_EQ(ReadBytes(settings_), FormatSettings(form, Exchange()));
+  EXPECT_EQ(ReadBytes(settings_), FormatSettings(form, data_));
 }
 
 // The user locks the settings by making the file read-only.
@@ -397,7 +394,7 @@ TEST_F(SettingsFileTest, EndMarkOnEitherSideOfAReadBoundary) {
 }
 
 TEST_F(SettingsFileTest, LinesAfterTheTwentySecondHaveNoEffect) {
-  const std::string saved = FormatSettings(ChangedForm(), Exchange());
+  const std::string saved = FormatSettings(ChangedForm(), data_);
   std::string first22 = saved;
   std::size_t end = 0;
   for (int line = 0; line < 22; ++line) end = first22.find("\r\n", end) + 2;

@@ -13,9 +13,9 @@
 namespace halvane {
 namespace {
 
-void Load(std::initializer_list<const char*> lines) {
-  InitExchangeData();
-  for (const char* l : lines) ParseExchangeLine(l);
+void Load(ExchangeData& d, std::initializer_list<const char*> lines) {
+  ExchangeReader reader(d);
+  for (const char* l : lines) reader.ParseLine(l);
 }
 
 int Count(const std::string& s, const std::string& part) {
@@ -74,39 +74,40 @@ TEST(Glyphs, FilledOnlyWhereTheListShowsAFilledGlyph) {
 }
 
 TEST(SvgPicture, MatchesTheGoldenPicture) {
-  Load({"hs 10",
-        "hk 0",
-        "hcw 2 3 3 3 3 3 3 3 3 3",
-        "hch 2 3 3 3 3 3 3 3 3 3",
-        "hcd 0.5 0 0 0 0 0 0 0 0 0",
-        "hcc 3 2 2 2 2 2 2 2 2 2",
-        "hs 10 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
-        "lg0",
-        "lc2",
-        "z3",
-        "0 0 1000 0",
-        "lt2",
-        "0 0 0 300",
-        "lt1",
-        "cn1",
-        "cs 300 20 10 0 \"A<\x8e\x6e \x93\x5f&",
-        "pn5",
-        "z3",
-        "pt 0 0 1 180 1",
-        "pt 1000 0 2 0 6",
-        "pt 500 -100 1 45 10",
-        "pt 600 -100 1 0 8",
-        "pt 700 -100",
-        "lc8",
-        "ci 500 150 50",
-        "msg",
-        "0 -300 1000 -300",
-        "cn0 5 5 0 9",
-        "cs 450 -290 0 10 \"1000",
-        "ci 0 0 5 0 90 1 0"});
+  ExchangeData d;
+  Load(d, {"hs 10",
+           "hk 0",
+           "hcw 2 3 3 3 3 3 3 3 3 3",
+           "hch 2 3 3 3 3 3 3 3 3 3",
+           "hcd 0.5 0 0 0 0 0 0 0 0 0",
+           "hcc 3 2 2 2 2 2 2 2 2 2",
+           "hs 10 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
+           "lg0",
+           "lc2",
+           "z3",
+           "0 0 1000 0",
+           "lt2",
+           "0 0 0 300",
+           "lt1",
+           "cn1",
+           "cs 300 20 10 0 \"A<\x8e\x6e \x93\x5f&",
+           "pn5",
+           "z3",
+           "pt 0 0 1 180 1",
+           "pt 1000 0 2 0 6",
+           "pt 500 -100 1 45 10",
+           "pt 600 -100 1 0 8",
+           "pt 700 -100",
+           "lc8",
+           "ci 500 150 50",
+           "msg",
+           "0 -300 1000 -300",
+           "cn0 5 5 0 9",
+           "cs 450 -290 0 10 \"1000",
+           "ci 0 0 5 0 90 1 0"});
   PictureNotes notes{"golden", "JWC_TEMP.TXT:", {{1, 0, 0, "始点"}}};
   PictureCounts counts;
-  std::string svg = RenderSvg(&Exchange(), notes, &counts);
+  std::string svg = RenderSvg(&d, notes, &counts);
   EXPECT_EQ(counts.Drawn, 10);
   EXPECT_EQ(counts.Skipped, 1);
   // Text characters one by one, escaped; the half-width space is left out.
@@ -124,35 +125,35 @@ TEST(SvgPicture, MatchesTheGoldenPicture) {
   std::ostringstream expected;
   expected << in.rdbuf();
   EXPECT_EQ(svg, expected.str());
-  FreeExchangeData();
 }
 
 TEST(SvgPicture, TextAdvancesByTheTextTypeSize) {
   // Text type 1 of 4 mm width and 1 mm spacing at scale 10: a full-width
   // character moves on 50 units, a half-width one 25.
-  Load({"hcw 4 3 3 3 3 3 3 3 3 3", "hch 4 3 3 3 3 3 3 3 3 3",
+  ExchangeData d;
+  Load(d,
+       {"hcw 4 3 3 3 3 3 3 3 3 3", "hch 4 3 3 3 3 3 3 3 3 3",
         "hcd 1 0 0 0 0 0 0 0 0 0", "hs 10 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "cn1",
         "ch 0 0 10 0 \"\x82\x60"
         "ab",
         "0 0 1000 0"});
-  std::string svg = RenderSvg(&Exchange(), {});
+  std::string svg = RenderSvg(&d, {});
   // 1000 units span 1100 pixels.
   EXPECT_NE(svg.find("translate(0 0) scale(1 1)\">Ａ"), std::string::npos);
   EXPECT_NE(svg.find("translate(55 0) scale(1 1)\">a"), std::string::npos);
   EXPECT_NE(svg.find("translate(82.5 0) scale(1 1)\">b"), std::string::npos);
   EXPECT_NE(svg.find("font-size=\"44\""), std::string::npos);
-  FreeExchangeData();
 }
 
 // A tall drawing stands in the middle of a picture wide enough for the
 // caption under it.
 TEST(SvgPicture, TallDrawingsAreCentredInARoomyPicture) {
-  Load({"0 0 0 1000"});
-  std::string svg = RenderSvg(&Exchange(), {});
+  ExchangeData d;
+  Load(d, {"0 0 0 1000"});
+  std::string svg = RenderSvg(&d, {});
   // 250 wide at the least (a quarter of the height), 800 pixels high.
   EXPECT_NE(svg.find("width=\"900\" height=\"988\""), std::string::npos);
   EXPECT_NE(svg.find("points=\"450,870 450,70\""), std::string::npos) << svg;
-  FreeExchangeData();
 }
 
 TEST(SvgPicture, NotExecutedShowsOnlyThePickedPoints) {
@@ -165,16 +166,15 @@ TEST(SvgPicture, NotExecutedShowsOnlyThePickedPoints) {
 }
 
 TEST(SvgPicture, NonFiniteCoordinatesAreLeftOut) {
-  InitExchangeData();
-  TJwwEntLine& bad = Exchange().Lines.Append();
+  ExchangeData d;
+  TJwwEntLine& bad = d.Lines.Append();
   bad = {{0, 0, 0, 2, 1, 0, 0}, 0, 0, 0, INFINITY, NAN};
-  AppendEntityOrder(kKindLine, 0);
-  ParseExchangeLine("0 0 10 10");
-  std::string svg = RenderSvg(&Exchange(), {});
+  d.EntityOrder.Append({kKindLine, 0});
+  Load(d, {"0 0 10 10"});
+  std::string svg = RenderSvg(&d, {});
   EXPECT_EQ(svg.find("nan"), std::string::npos);
   EXPECT_EQ(svg.find("inf"), std::string::npos);
   EXPECT_EQ(Count(svg, "<polyline"), 1);
-  FreeExchangeData();
 }
 
 }  // namespace

@@ -250,15 +250,15 @@ int Run(const Options& o) {
   std::string svg;
   if (executed) {
     CheckReadBack(*back);
-    InitExchangeData();
-    for (const std::string& line : input) ParseExchangeLine(line);
-    if (!ReadExchangeFile(exchange_file)) {
+    ExchangeData drawing;
+    ExchangeReader reader(drawing);
+    for (const std::string& line : input) reader.ParseLine(line);
+    if (!reader.ReadFile(exchange_file)) {
       std::cerr << "cannot read back " << exchange_file << "\n";
       return kExitFailed;
     }
     notes.Status = "JWC_TEMP.TXT:";
-    svg = RenderSvg(&Exchange(), notes, &counts);
-    FreeExchangeData();
+    svg = RenderSvg(&drawing, notes, &counts);
   } else {
     notes.Status = kNotExecuted;
     svg = RenderSvg(nullptr, notes, &counts);
