@@ -5,7 +5,9 @@
 #
 # Builds (or reuses) the x86-64 and i686 programs in build/win-x86_64 and
 # build/win-i686 (E2E_BUILD_X64, E2E_BUILD_X86 to use other folders).
-# Screenshots and logs go to build/e2e/.
+# Screenshots and logs go to build/e2e/, the skipped tests with their reasons
+# to build/e2e/skipped.txt. A test is a function named test_*; it calls
+# skip_test REASON and returns when this machine cannot run it.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 OUT=$ROOT/build/e2e
@@ -34,6 +36,7 @@ build() { # build DIR TOOLCHAIN TARGETS...
 mkdir -p "$OUT"
 rm -rf "$WORK"
 mkdir -p "$WORK"
+: >"$SKIP_LIST"
 echo "building the Windows programs"
 build "$X64_BUILD" mingw-x86_64.cmake Halvane Halvane-probe halvane-run ui_tests ||
   { tail -30 "$OUT/build-mingw-x86_64.cmake.log"; exit 1; }
@@ -352,7 +355,7 @@ test_full_disk() {
   local dir=$WORK/full-disk
   mkdir -p "$dir"
   if ! mount -t tmpfs -o size=8m halvane-e2e "$dir" 2>/dev/null; then
-    echo "    SKIPPED: mounting a tmpfs needs root"
+    skip_test "mounting a tmpfs needs root"
     return
   fi
   MOUNTED+=("$dir")
@@ -520,15 +523,12 @@ test_layout_and_screenshot() {
   check "the program ends" wait_exit
 }
 
-test_i686_program() {
-  if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    skip_test i686 "this kernel cannot start Wine's 32-bit loader; Halvane.exe for i686 was built, not run"
+test_i686_cancel_and_ok() {
+  local dir why
+  if ! why=$("$ROOT/tools/wine32-check.sh"); then
+    skip_test "$why; Halvane.exe for i686 was built, not run"
     return
   fi
-  run_test test_i686_cancel_and_ok
-}
-test_i686_cancel_and_ok() {
-  local dir
   dir=$(prepared "i686 cancel" "$HALVANE_X86")
   start_dialog "$dir" || return
   keys Escape
@@ -651,10 +651,9 @@ if cmp -s "$REFERENCE/JWC_TEMP.TXT" "$HQ" || [ ! -s "$REFERENCE/JWC_TEMP.TXT" ];
 fi
 
 started=$SECONDS
-tests=$(declare -F | awk '{print $3}' | grep '^test_' | grep -v -e '^test_i686')
+tests=$(declare -F | awk '{print $3}' | grep '^test_')
 if [ $# -gt 0 ]; then tests=$(printf '%s\n' $tests | grep -e "$1"); fi
 for t in $tests; do run_test "$t"; done
-[ $# -eq 0 ] && test_i686_program
 
 echo
 echo "end-to-end: $((SECONDS - started)) s; screenshots and logs in $OUT"
