@@ -124,6 +124,10 @@ std::optional<Request> ParseArguments(
 
 int PressButtons(TForm1& form, const HeadlessToolkit& toolkit, bool cancel) {
   form.FormShow();
+  if (toolkit.Closed) {  // ended before the dialog opened
+    std::printf("%s\n", Refusal(toolkit.Events).c_str());
+    return kNotDrawn;
+  }
   if (cancel) {
     form.CancelClick();
     return kNotDrawn;

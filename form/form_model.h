@@ -137,6 +137,8 @@ class TForm1 {
   // True from FormShow to FormClose: the exchange data of this run is live.
   // Keeps a toolkit that shows or closes twice from reading or writing twice.
   bool run_open_ = false;
+  // The host's file is left as it is: the run ended before the dialog opened.
+  bool keep_host_file_ = false;
 };
 
 }  // namespace halvane

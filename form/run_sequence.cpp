@@ -2,6 +2,7 @@
 
 #include "exchange/exchange_reader.h"
 #include "exchange/output_buffer.h"
+#include "form/form_texts.h"
 #include "form/program_files.h"
 #include "util/numbers.h"
 
@@ -37,15 +38,36 @@ void FillTextTypeList(ListControl& list, const ExchangeData& data) {
   list.ItemIndex = -1;
 }
 
+std::string MissingPointsMessage(const ExchangeData& data) {
+  std::string missing;
+  for (int n = 1; n <= 4; ++n) {
+    if (data.PickedPoints[n].Used) continue;
+    if (!missing.empty()) missing += kListSeparator;
+    missing += std::to_string(n);
+  }
+  if (missing.empty()) return missing;
+  return kMissingPointsBefore + missing + kMissingPointsAfter;
+}
+
 void TForm1::FormShow() {
   if (run_open_) return;
   run_open_ = true;
+  keep_host_file_ = false;
   ExchangeRun& run = Run();
   run.Output.Reset();
   // remove_filename keeps the trailing delimiter.
   ProgramFolder = RemoveFileName(Toolkit().ExecutablePath());
-  ReadExchangeFile(InProgramFolder(ProgramFolder, kExchangeFileName),
-                   run.Input);
+  const bool host_file_read = ReadExchangeFile(
+      InProgramFolder(ProgramFolder, kExchangeFileName), run.Input);
+  // Another command's batch file, or one edited by hand: points that are not
+  // there would be taken as the origin.
+  if (const std::string message = MissingPointsMessage(run.Input);
+      host_file_read && !message.empty()) {
+    keep_host_file_ = true;
+    Toolkit().ShowMessage(message);
+    Toolkit().Close();
+    return;
+  }
   FillTextTypeList(TextType, run.Input);
   LoadSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
   Toolkit().MoveTo(SavedLeft, SavedTop);
@@ -58,7 +80,7 @@ void TForm1::FormClose() {
   ExchangeRun& run = Run();
   ExchangeFileError.clear();
   try {
-    if (!ProgramFolder.empty()) {
+    if (!ProgramFolder.empty() && !keep_host_file_) {
       WriteOutputFile(run.Output,
                       InProgramFolder(ProgramFolder, kExchangeFileName),
                       ExchangeFileError);

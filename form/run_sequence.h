@@ -13,6 +13,9 @@ namespace halvane {
 std::string CurrentTextTypeItem(int32_t host_text_type);
 // "No<k>: W<w> H<h> D<d>".
 std::string TextTypeItem(int k, const TJwwTextType& type);
+// The message for a host file without some of the points 1 to 4; empty when
+// all four are there.
+std::string MissingPointsMessage(const ExchangeData& data);
 // Clears `list` and gives it the eleven items, nothing selected.
 void FillTextTypeList(ListControl& list, const ExchangeData& data);
 

@@ -118,6 +118,19 @@ TEST_F(HalvaneRunTest, DirectionSwitchesDrawTheirGoldenCases) {
   }
 }
 
+TEST_F(HalvaneRunTest, MissingPointsPrintTheMessageAndKeepTheHostFile) {
+  const std::string host = "hq\r\nhk 0\r\nhp1 0 0\r\nhp3 5 5\r\n";
+  test::WriteBytes(work_ / "JWC_TEMP.TXT", host);
+  const Outcome o = Run("--vertical " + Quoted(work_));
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out,
+            "message 指示点が足りません（2、4点目がありません）。"
+            "バッチファイルで 4 点（#1～#4）を指示するようにしてください。\n");
+  EXPECT_EQ(o.err, "");
+  EXPECT_EQ(Written(), host);
+  EXPECT_FALSE(fs::exists(work_ / "t517.dat"));
+}
+
 TEST_F(HalvaneRunTest, RefusedOptionNamesTheFocusedControl) {
   CopyCase("arrows_plain", false);  // no settings: no text type chosen
   const Outcome o = Run(Quoted(work_));

@@ -229,17 +229,49 @@ TEST(OkCommandTest, ZeroLengthShowsTheMessageAfterSaving) {
   EXPECT_EQ(settings[8], "abc");  // the prefix
 }
 
-TEST(OkCommandTest, MissingPickedPointsCountAsTheOrigin) {
-  TempFolder folder;
-  HostInput input;
-  input.Points = {{100, 0}};  // P2, P3 and P4 at (0, 0)
-  test::PrepareFolder(folder, input);
-  const auto result =
-      RunDialog(folder.Path(), [](TForm1& form, int) { ChooseTextType(form); });
-  ASSERT_TRUE(result.Drawn);
-  const auto lines = SplitCrLf(result.Output);
-  // The dimension line lies on y = 0 from P1 to P2.
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "100 0 0 0"), lines.end());
+// A host file without some of the four points (another command's batch
+// file, or one edited by hand) ends the run before the dialog opens: one
+// message names them, nothing is written, the host's file stays as it was.
+TEST(OkCommandTest, MissingPickedPointsEndTheRunUntouched) {
+  const struct {
+    const char* points;
+    const char* missing;
+  } cases[] = {
+      {"hp1 100 0\r\n",
+       "2\x81\x41"
+       "3\x81\x41"
+       "4"},  // 2、3、4
+      {"hp3 1 2\r\nhp4- 3 4\r\n",
+       "1\x81\x41"
+       "2"},
+      {"hp1 0 0\r\nhp2 1 0\r\nhp4 0 5\r\nhp5 0 0\r\n", "3"},
+      {"hp10- 1 2\r\n",
+       "1\x81\x41"
+       "2\x81\x41"
+       "3\x81\x41"
+       "4"},
+      {"",
+       "1\x81\x41"
+       "2\x81\x41"
+       "3\x81\x41"
+       "4"},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    const std::string host =
+        std::string("hq\r\nhk 0\r\n") + c.points + "lg0\r\n";
+    test::WriteBytes(folder.Path() / "JWC_TEMP.TXT", host);
+    TForm1 form;
+    HeadlessToolkit toolkit(form, folder.Path() / "halvane-run");
+    form.FormShow();
+    const std::vector<std::string> expected = {
+        std::string("message ") + kMissingPointsBefore + c.missing +
+            kMissingPointsAfter,
+        "close"};
+    EXPECT_EQ(toolkit.Events, expected) << c.points;
+    EXPECT_EQ(ReadBytes(folder.Path() / "JWC_TEMP.TXT"), host) << c.points;
+    EXPECT_EQ(folder.Entries().size(), 1u) << c.points;
+  }
 }
 
 TEST(OkCommandTest, SavesThePositionTheDialogHasAtOk) {

@@ -56,7 +56,8 @@ TEST_F(RunSequenceTest, FirstRunWithoutFilesShowsTheInitialDialog) {
 }
 
 TEST_F(RunSequenceTest, CancelStraightAfterStartWritesHq) {
-  WriteBytes(ExchangeFile(), "hq\r\nhk 0\r\nhp1 0 0\r\n");
+  WriteBytes(ExchangeFile(),
+             "hq\r\nhk 0\r\nhp1 0 0\r\nhp2 1 0\r\nhp3 0 1\r\nhp4 1 1\r\n");
   const std::string settings = FormatSettings(TForm1(), ExchangeData()) + "x";
   WriteBytes(Settings(), settings);
   form_.FormShow();
@@ -131,6 +132,7 @@ TEST_F(RunSequenceTest, TextTypeListFollowsTheHostFile) {
              "hcw 2.5 3 3 3 3 3 3 3 3 0.0001\r\n"
              "hch 1E20 3 3 3 3 3 3 3 3 12.125\r\n"
              "hcd -1 3 3 3 3 3 3 3 3 0\r\n"
+             "hp1 0 0\r\nhp2 1 0\r\nhp3 0 1\r\nhp4 1 1\r\n"
              "cn0 4 5 6 7\r\n");
   form_.FormShow();
   ASSERT_EQ(form_.TextType.Items.size(), 11u);
@@ -140,14 +142,18 @@ TEST_F(RunSequenceTest, TextTypeListFollowsTheHostFile) {
 }
 
 TEST_F(RunSequenceTest, ReadsTheHostFileFreshEachRun) {
-  WriteBytes(ExchangeFile(), "hq\r\ncn7\r\n");
+  const std::string points =
+      "hq\r\nhp1 0 0\r\nhp2 1 0\r\nhp3 0 1\r\nhp4 1 1\r\n";
+  WriteBytes(ExchangeFile(), points + "cn7\r\n");
   form_.FormShow();
   form_.FormClose();
   EXPECT_EQ(ReadBytes(ExchangeFile()), "hq\r\n");
 
+  WriteBytes(ExchangeFile(), points);
   TForm1 next;
   HeadlessToolkit next_toolkit(next, folder_ / "halvane.exe");
   next.FormShow();
+  ASSERT_FALSE(next.TextType.Items.empty());
   EXPECT_EQ(next.TextType.Items[0], std::string(kCurrent) + "No1)");
   next.FormClose();
 }
@@ -299,9 +305,11 @@ class JapaneseFolderTest : public RunSequenceTest {
 };
 
 TEST_F(JapaneseFolderTest, FindsBothFilesInTheProgramFolder) {
-  WriteBytes(ExchangeFile(), "hq\r\ncn0\r\n");
+  WriteBytes(ExchangeFile(),
+             "hq\r\nhp1 0 0\r\nhp2 1 0\r\nhp3 0 1\r\nhp4 1 1\r\ncn0\r\n");
   WriteBytes(Settings(), "30\r\n40\r\n1\r\n");
   form_.FormShow();
+  ASSERT_FALSE(form_.TextType.Items.empty());
   EXPECT_EQ(form_.TextType.Items[0], std::string(kCurrent) + "Free)");
   EXPECT_EQ(form_.StartMarker.ItemIndex, 1);
   EXPECT_EQ(toolkit_.Events, std::vector<std::string>{"move 30 40"});
