@@ -624,6 +624,25 @@ test_unknown_switch() {
   check "no temporary file left" no_temporary_file "$dir"
 }
 
+# A host file without all four points (another command's batch file): one
+# message box before the dialog opens, and nothing is written.
+test_missing_points() {
+  local dir input box
+  input=$WORK/missing-points.JWC_TEMP.TXT
+  grep -av '^hp[24]' "$FIX/JWC_TEMP.TXT" >"$input"
+  dir=$(prepared "missing points" "" "$input")
+  launch "$dir"
+  box=$(wait_window '^確認$') || { check "a message box appears" false; return; }
+  window_frame "$box"
+  check "a message box, not the dialog (${WIN_W}x$WIN_H)" test "$WIN_H" -lt 300
+  screenshot "$OUT/missing-points.png"
+  keys Return
+  check "the program ends" wait_exit
+  check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$input"
+  check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
+  check "no temporary file left" no_temporary_file "$dir"
+}
+
 # The dialog opened by /vertical, for a look at its help text:
 # build/e2e/vertical-dialog.png.
 test_vertical_dialog_screenshot() {

@@ -116,6 +116,27 @@ const LineCase kHeaderCases[] = {
     {"unknown_key_ignored",
      {"abc 1 2", "abc 1 2 3 4", "", "   "},
      [](auto& r) { EXPECT_EQ(EntityCount(r.Data), 0u); }},
+    // As Jw_cad writes them: %g exponents, columns padded to 7, hn lines.
+    {"jw_cad_header_forms",
+     {"hs 500 1e+06 1e+06 1e+06 1e+06 1e+06 1e+06 1e+06 1e+06 1e+06 1e+06 "
+      "1e+06 1e+06 1e+06 1e+06 2.5e-05",
+      "hcw      2      2    2.5      3      4      5      6      7      8     "
+      "10",
+      "hcc      1      1      2      2      2      2      2      2      2     "
+      "12",
+      "hn -190002.62 18978.53 0 0", "#"},
+     [](auto& r) {
+       EXPECT_EQ(r.Data.GroupScale[0], 500);
+       EXPECT_EQ(r.Data.GroupScale[1], 1e6);
+       EXPECT_EQ(r.Data.GroupScale[15], 2.5e-5);
+       EXPECT_EQ(r.Data.TextTypes[2].W, 2.5);
+       EXPECT_EQ(r.Data.TextTypes[9].W, 10);
+       EXPECT_EQ(r.Data.TextTypes[0].Color, 1);
+       EXPECT_EQ(r.Data.TextTypes[9].Color, 12);
+       EXPECT_EQ(r.Data.HnValues[0], -190002.62);
+       EXPECT_EQ(r.Data.HnValues[1], 18978.53);
+       EXPECT_EQ(EntityCount(r.Data), 0u);
+     }},
 };
 INSTANTIATE_TEST_SUITE_P(Header, LineFormTest,
                          ::testing::ValuesIn(kHeaderCases), CaseName);
@@ -286,6 +307,23 @@ const LineCase kPickCases[] = {
        EXPECT_EQ(r.Data.PickedPoints[5].Kind, 4);
        EXPECT_EQ(r.Data.PickedPoints[99].X, 7);
        EXPECT_EQ(r.Data.PickedCount, 5);
+     }},
+    // As Jw_cad writes them: a dash and two spaces, three spaces, two digits.
+    {"jw_cad_point_forms",
+     {"hp1-  34262.8515141222 19199.8914568925", "hp2   -1.5 2e+06",
+      "hp10- 7 8", "hp12-  9 10"},
+     [](auto& r) {
+       const auto& p = r.Data.PickedPoints;
+       EXPECT_EQ(p[1].X, 34262.8515141222);
+       EXPECT_EQ(p[1].Y, 19199.8914568925);
+       EXPECT_EQ(p[1].Kind, 1);
+       EXPECT_EQ(p[2].X, -1.5);
+       EXPECT_EQ(p[2].Y, 2e6);
+       EXPECT_EQ(p[2].Kind, 0);
+       EXPECT_EQ(p[10].Y, 8);
+       EXPECT_EQ(p[12].X, 9);
+       EXPECT_EQ(p[12].Kind, 1);
+       EXPECT_EQ(r.Data.PickedCount, 4);
      }},
     {"dash_then_ln_reads_0",
      {"hp1-ln 5 5"},
