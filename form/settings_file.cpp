@@ -1,5 +1,3 @@
-#include "form/settings_file.h"
-
 #include <algorithm>
 #include <climits>
 #include <memory>
@@ -9,6 +7,7 @@
 #include "exchange/file_access.h"
 #include "exchange/text_file.h"
 #include "form/form_controls.h"
+#include "form/settings_file_internal.h"
 #include "util/number_parse.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
