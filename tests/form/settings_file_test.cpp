@@ -7,8 +7,8 @@
 
 #include "app_test_support.h"
 #include "exchange/exchange_data.h"
-#include "exchange/file_access_internal.h"
 #include "form/settings_file_internal.h"
+#include "util/file_access_internal.h"
 
 namespace halvane {
 namespace {

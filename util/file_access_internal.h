@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "exchange/file_access.h"
+#include "util/file_access.h"
 
 namespace halvane {
 

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "exchange/native_path.h"
+#include "util/native_path.h"
 
 namespace halvane {
 

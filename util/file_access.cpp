@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "exchange/file_access_internal.h"
+#include "util/file_access_internal.h"
 
 // The platform calls that put a file's data on the disk stay in this file.
 #ifdef _WIN32
