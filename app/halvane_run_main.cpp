@@ -12,11 +12,11 @@
 #include <system_error>
 #include <vector>
 
-#include "app/text_encoding.h"
 #include "form/command_switch.h"
 #include "form/form_model.h"
 #include "form/headless_toolkit.h"
 #include "form/program_files.h"
+#include "util/text_encoding.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,5 +1,6 @@
 #include "dimension/dimension_output.h"
 
+#include "dimension/dimension_output_internal.h"
 #include "exchange/attribute_writers.h"
 #include "exchange/entity_writers.h"
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dimension/value_text_internal.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
 

@@ -23,12 +23,6 @@ TextFrame ChooseTextFrame(int choice, const ExchangeData& data);
 
 // prefix + number + unit sign + suffix, for a length in drawing units.
 std::string BuildValueText(double length, const DimensionOptions& options);
-// The number alone: unit, rounding, precision, trailing zeros, separators,
-// full width.
-std::string FormatValueNumber(double length, const DimensionOptions& options);
-
-// The value's angle in degrees, chosen so the value never reads upside down.
-double ValueTextAngle(double drawing_angle);
 
 struct ValueLabel {
   std::string Text;

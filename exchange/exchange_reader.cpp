@@ -7,11 +7,11 @@
 #include <new>
 #include <optional>
 
-#include "exchange/file_access.h"
 #include "exchange/reader/line_rows.h"
 #include "exchange/reader/line_splitter.h"
 #include "exchange/reader/plain_line.h"
-#include "exchange/text_file.h"
+#include "util/file_access.h"
+#include "util/text_file.h"
 
 namespace halvane {
 namespace {

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "exchange/exchange_data.h"
-#include "exchange/native_path.h"
 #include "exchange/reader/line_splitter.h"
 #include "exchange/reader/reader_state.h"
+#include "util/native_path.h"
 
 namespace halvane {
 

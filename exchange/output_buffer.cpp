@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "exchange/file_access.h"
+#include "util/file_access.h"
 
 namespace halvane {
 

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "exchange/exchange_output.h"
-#include "exchange/native_path.h"
+#include "util/native_path.h"
 
 namespace halvane {
 

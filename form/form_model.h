@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "dimension/dimension_options.h"
-#include "exchange/native_path.h"
 #include "form/exchange_run.h"
+#include "util/native_path.h"
 
 namespace halvane {
 

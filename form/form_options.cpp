@@ -30,8 +30,7 @@ constexpr ControlId kCheckOrder[] = {
     ControlId::ReverseOvershoot,
 };
 
-}  // namespace
-
+// An item index that names an item of the list (no selection is -1).
 int SelectedIndex(const ListControl& list) {
   return InRange(list.ItemIndex, list.Items.size());
 }
@@ -39,6 +38,8 @@ int SelectedIndex(const ListControl& list) {
 int SelectedIndex(const RadioControl& radio) {
   return InRange(radio.ItemIndex, radio.Items.size());
 }
+
+}  // namespace
 
 bool Accepted(const TForm1& form, ControlId id) {
   if (const auto* list = FieldOf<ListControl>(form, id))

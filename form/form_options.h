@@ -14,10 +14,6 @@ namespace halvane {
 std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
                                               DimensionOptions& options);
 
-// An item index that names an item of the list (no selection is -1).
-int SelectedIndex(const ListControl& list);
-int SelectedIndex(const RadioControl& radio);
-
 // Whether OK takes the value of `id`: a list or radio group with an item
 // selected, an edit whose number lies within the control's limits.
 bool Accepted(const TForm1& form, ControlId id);

@@ -1,7 +1,7 @@
 // The two files of a run, both in the program folder.
 #pragma once
 
-#include "exchange/native_path.h"
+#include "util/native_path.h"
 
 namespace halvane {
 

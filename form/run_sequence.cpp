@@ -1,9 +1,8 @@
-#include "form/run_sequence.h"
-
 #include "exchange/exchange_reader.h"
 #include "exchange/output_buffer.h"
 #include "form/form_texts.h"
 #include "form/program_files.h"
+#include "form/run_sequence_internal.h"
 #include "util/numbers.h"
 
 namespace halvane {

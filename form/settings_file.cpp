@@ -1,17 +1,16 @@
-#include "form/settings_file.h"
-
 #include <algorithm>
 #include <climits>
 #include <memory>
 #include <type_traits>
 #include <variant>
 
-#include "exchange/file_access.h"
-#include "exchange/text_file.h"
 #include "form/form_controls.h"
+#include "form/settings_file_internal.h"
+#include "util/file_access.h"
 #include "util/number_parse.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
+#include "util/text_file.h"
 
 namespace halvane {
 

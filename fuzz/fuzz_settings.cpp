@@ -12,7 +12,7 @@
 #include "exchange_invariants.h"
 #include "form/form_controls.h"
 #include "form/form_model.h"
-#include "form/settings_file.h"
+#include "form/settings_file_internal.h"
 #include "fuzz_file.h"
 #include "util/sjis_text.h"
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "util/extended_trig.h"
+#include "util/geometry_internal.h"
 #include "util/numbers.h"
 
 namespace halvane {

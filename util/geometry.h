@@ -11,15 +11,10 @@ struct Point {
 };
 
 double Distance(double x1, double y1, double x2, double y2);
-// Direction of (dx, dy) in radians, 0..2pi; 0 for a vector shorter than 1e-10.
-double DirectionRad(double dx, double dy);
 // Direction of (dx, dy) in degrees, 0..360, with noise below 1e-10 removed.
 double DirectionDeg(double dx, double dy);
 // The same direction in 0 up to below 360.
 double NormalizeDeg(double angle);
-// Turns (x, y) about (cx, cy) by `angle` radians.
-void RotatePointRad(double x, double y, double cx, double cy, double angle,
-                    double& rx, double& ry);
 // Turns (x, y) about (cx, cy) by `angle` degrees.
 void RotatePoint(double x, double y, double cx, double cy, double angle,
                  double& rx, double& ry);

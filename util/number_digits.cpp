@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "util/number_digits_internal.h"
+
 namespace halvane {
 namespace {
 

@@ -17,9 +17,6 @@ struct DecimalDigits {
 // `magnitude` must be finite and not negative; `significant` is clamped to
 // 1..kMaxSignificantDigits.
 DecimalDigits RoundSignificant(double magnitude, int significant);
-// The same from the full decimal expansion every time: the slow path that
-// RoundSignificant falls back on when its short expansion cannot decide.
-DecimalDigits RoundSignificantExact(double magnitude, int significant);
 
 // Keeps the first `keep` digits (any number, also 0 or less), rounding half
 // away from zero on the digits held.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "util/fullwidth_table.h"
+#include "util/sjis_text_internal.h"
 
 namespace halvane {
 namespace {

@@ -21,10 +21,6 @@ std::string StripSpaces(std::string_view text);
 // (positions from 1). `copied` receives the number of bytes copied.
 std::string SjisCopy(std::string_view text, int start, int count, int& copied);
 
-// Copies the text into buffer[0..capacity) and closes it with a zero byte; a
-// longer text is cut to capacity bytes (the buffer holds capacity + 1 bytes).
-void CopyToBuffer(std::string_view text, char* buffer, std::size_t capacity);
-
 // Half-width characters to their full-width forms, hiragana to katakana,
 // from a built-in table, so the result does not depend on the system locale.
 std::string ToFullWidth(std::string_view text);

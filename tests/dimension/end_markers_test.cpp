@@ -6,7 +6,7 @@
 #include <sstream>
 #include <utility>
 
-#include "dimension/dimension_output.h"
+#include "dimension/dimension_output_internal.h"
 #include "output_lines.h"
 #include "util/numbers.h"
 

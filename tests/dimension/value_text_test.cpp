@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "dimension/dimension_output.h"
+#include "dimension/dimension_output_internal.h"
 #include "dimension/dimension_plan.h"
+#include "dimension/value_text_internal.h"
 #include "output_lines.h"
 
 namespace halvane {

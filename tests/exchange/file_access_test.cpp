@@ -1,11 +1,10 @@
-#include "exchange/file_access.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "util/file_access_internal.h"
 #include "writer_test_support.h"
 
 namespace halvane {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/file_access.h"
+#include "util/file_access_internal.h"
 #include "writer_test_support.h"
 
 namespace halvane {

@@ -1,5 +1,3 @@
-#include "form/run_sequence.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +8,8 @@
 #include "exchange/exchange_data.h"
 #include "exchange/output_buffer.h"
 #include "form/headless_toolkit.h"
-#include "form/settings_file.h"
+#include "form/run_sequence_internal.h"
+#include "form/settings_file_internal.h"
 
 namespace halvane {
 namespace {

@@ -1,5 +1,3 @@
-#include "form/settings_file.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,7 +7,8 @@
 
 #include "app_test_support.h"
 #include "exchange/exchange_data.h"
-#include "exchange/file_access.h"
+#include "form/settings_file_internal.h"
+#include "util/file_access_internal.h"
 
 namespace halvane {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/text_encoding.h"
 #include "tools/host_standin/batch_directives.h"
 #include "util/sjis_text.h"
+#include "util/text_encoding.h"
 
 namespace halvane {
 namespace {

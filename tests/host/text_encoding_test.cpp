@@ -1,4 +1,4 @@
-#include "app/text_encoding.h"
+#include "util/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "exchange/file_access.h"
+#include "util/file_access.h"
 
 namespace halvane::test {
 

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/text_encoding.h"
 #include "ui/dialog_layout.h"
+#include "util/text_encoding.h"
 
 namespace halvane {
 namespace {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "util/geometry_internal.h"
 #include "util/numbers.h"
 
 namespace halvane {

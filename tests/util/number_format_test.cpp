@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "util/number_digits.h"
+#include "util/number_digits_internal.h"
 #include "util/numbers.h"
 
 namespace halvane {

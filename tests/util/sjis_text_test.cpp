@@ -6,6 +6,8 @@
 #include <climits>
 #include <string>
 
+#include "util/sjis_text_internal.h"
+
 namespace halvane {
 namespace {
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/text_encoding.h"
 #include "exchange/exchange_data.h"
 #include "exchange/exchange_reader.h"
 #include "tools/host_standin/batch_directives.h"
@@ -17,6 +16,7 @@
 #include "tools/host_standin/run_program.h"
 #include "tools/host_standin/scenario.h"
 #include "tools/host_standin/svg_picture.h"
+#include "util/text_encoding.h"
 
 namespace fs = std::filesystem;
 using namespace halvane;

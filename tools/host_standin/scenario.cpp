@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "app/text_encoding.h"
 #include "util/number_parse.h"
+#include "util/text_encoding.h"
 
 namespace halvane {
 namespace {

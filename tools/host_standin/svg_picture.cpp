@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/text_encoding.h"
 #include "tools/host_standin/glyph_shapes.h"
 #include "util/sjis_text.h"
+#include "util/text_encoding.h"
 
 namespace halvane {
 namespace {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/text_encoding.h"
+#include "util/text_encoding.h"
 
 namespace halvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "app/text_encoding.h"
+#include "util/text_encoding.h"
 
 namespace halvane {
 namespace {

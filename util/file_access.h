@@ -1,5 +1,5 @@
 // Opening files by their full path, wide on Windows so that folders with
-// Japanese names work, and the seam through which tests make writes fail.
+// Japanese names work.
 #pragma once
 
 #include <cstddef>
@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "exchange/native_path.h"
+#include "util/native_path.h"
 
 namespace halvane {
 
@@ -19,9 +19,6 @@ bool RegularFileExists(const NativePath& path);
 std::optional<std::uint64_t> RegularFileSize(const NativePath& path);
 // fopen by path; mode as for fopen ("rb", "wb").
 std::FILE* OpenFile(const NativePath& path, const char* mode);
-// True for an existing file the user has locked: the read-only attribute on
-// Windows, no write permission bit at all elsewhere.
-bool IsReadOnlyFile(const NativePath& path);
 
 // The steps of a commit, in the order they run.
 enum class WriteStep { Flush, Rename, FolderSync };
@@ -56,14 +53,5 @@ class AtomicFileWriter {
   bool failed_ = false;
   std::error_code error_;
 };
-
-// Test seam: after `bytes` more bytes have been written through any
-// AtomicFileWriter, writes fail. A negative value switches the fault off.
-void SetWriteFaultAfter(long long bytes);
-// Test seam: `step` of every commit fails until called with std::nullopt.
-void SetWriteFaultAt(std::optional<WriteStep> step);
-// Test seam: every commit step appends itself to `log` before it runs;
-// nullptr stops the recording.
-void RecordWriteSteps(std::vector<WriteStep>* log);
 
 }  // namespace halvane

@@ -1,11 +1,11 @@
-#include "exchange/file_access.h"
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <random>
 #include <string>
+
+#include "util/file_access_internal.h"
 
 // The platform calls that put a file's data on the disk stay in this file.
 #ifdef _WIN32
