@@ -1,8 +1,8 @@
 #include "ui/win32_app.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -71,14 +71,12 @@ int RunMessageLoop(const Win32Dialog& dialog, RunObserver* observer) {
   return 0;
 }
 
-// The program's arguments in Shift-JIS, as the batch file gave them.
+// The program's arguments in Shift-JIS, as the batch file gave them; the C
+// runtime has split them already, without loading shell32.
 std::vector<std::string> CommandLineArguments() {
   std::vector<std::string> arguments;
-  int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (wide == nullptr) return arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(WideToSjis(wide[i]));
-  LocalFree(wide);
+  if (__wargv == nullptr) return arguments;
+  for (int i = 1; i < __argc; ++i) arguments.push_back(WideToSjis(__wargv[i]));
   return arguments;
 }
 
