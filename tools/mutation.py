@@ -9,6 +9,8 @@ reports which changes the tests let through.
   python3 tools/mutation.py --summary                  # the last run again
   python3 tools/mutation.py --retry old.jsonl          # its survivors again
 
+Code that only the Windows build compiles (under `#ifdef _WIN32`, or a
+file that includes <windows.h>) is left out: no native test can see it.
 The mutants are built in a copy of the working tree, build/mutation/src
 (configured once in build/mutation/build at -O1 with ccache, and with
 checked indexing of std::array and of plain arrays, so that a loop running
@@ -84,12 +86,42 @@ def float_variants(text):
     return [v + suf for v in out if float(v) != value]
 
 
+def windows_only_lines(text):
+    """The lines that only the Windows build compiles: those under
+    `#ifdef _WIN32` (up to its #else or #endif), and every line of a file that
+    includes <windows.h> outside such a block. The native tests cannot see a
+    change there, so it would count as a survivor that no test could kill."""
+    lines = text.split("\n")
+    stack, only = [], set()
+    for number, line in enumerate(lines, 1):
+        directive = re.match(r"\s*#\s*(\w+)\s*(.*)", line)
+        word, rest = directive.groups() if directive else ("", "")
+        if word in ("if", "ifdef", "ifndef"):
+            win = re.fullmatch(r"(defined\s*\(?\s*)?_WIN32\s*\)?\s*", rest)
+            stack.append(("win" if word != "ifndef" else "native") if win
+                         else "other")
+        elif word in ("else", "elif") and stack:
+            flip = {"win": "native", "native": "win"}
+            stack[-1] = flip.get(stack[-1], "other")
+        elif word == "endif" and stack:
+            stack.pop()
+        if "win" in stack:
+            only.add(number)
+        elif word == "include" and "<windows.h>" in rest:
+            return set(range(1, len(lines) + 1))
+    return only
+
+
 def sites_of(path, rel):
     """(rel, line, offset, before, after) for every mutation of one file."""
     text = path.read_text(encoding="utf-8", errors="surrogateescape")
+    windows_only = windows_only_lines(text)
     out = []
     for m in TOKEN.finditer(text):
         if m.group("skip") is not None:
+            continue
+        line = text.count("\n", 0, m.start()) + 1
+        if line in windows_only:
             continue
         if m.group("int") is not None:
             before = m.group("int")
@@ -105,7 +137,6 @@ def sites_of(path, rel):
         else:
             before = m.group("op")
             afters = OPERATORS[before]
-        line = text.count("\n", 0, m.start()) + 1
         for after in afters:
             out.append({"file": rel, "line": line, "offset": m.start(),
                         "before": before, "after": after})
