@@ -137,9 +137,10 @@ def sites_of(path, rel):
         else:
             before = m.group("op")
             afters = OPERATORS[before]
+        code = text.split("\n")[line - 1].strip()
         for after in afters:
             out.append({"file": rel, "line": line, "offset": m.start(),
-                        "before": before, "after": after})
+                        "before": before, "after": after, "code": code})
     return out
 
 
@@ -256,7 +257,26 @@ def refound(sites, log):
     return chosen
 
 
+def equivalents(path=ROOT / "tools" / "mutation-equivalent.txt"):
+    """{(file, before, after, code): why} for the changes judged equivalent:
+    no input can tell the mutant from the program."""
+    out = {}
+    for line in path.read_text(encoding="utf-8").splitlines():
+        if not line.strip() or line.startswith("#"):
+            continue
+        where, code, why = (part.strip() for part in line.split(" | ", 2))
+        file, change = where.split(": ", 1)
+        before, after = (side.strip() for side in change.split("->"))
+        out[(file, before, after, code)] = why
+    return out
+
+
 def summary(results, out=sys.stdout):
+    judged = equivalents()
+    for r in results:
+        key = (r["file"], r["before"], r["after"], r.get("code"))
+        if r["status"] == "survived" and key in judged:
+            r["status"], r["why"] = "equivalent", judged[key]
     by_folder = collections.OrderedDict((f, collections.Counter())
                                         for f in FOLDERS)
     survivors = []
@@ -266,23 +286,30 @@ def summary(results, out=sys.stdout):
         if r["status"] == "survived":
             survivors.append(r)
     total = collections.Counter()
-    print("folder      killed/compiled    score  not compiling", file=out)
+    print("folder      killed/counted     score  equivalent  not compiling",
+          file=out)
     for folder, c in list(by_folder.items()) + [("all", None)]:
         if c is None:
             c = total
         else:
             total.update(c)
         compiled = c["killed"] + c["survived"]
-        if not compiled and not c["not compiling"]:
+        if not compiled and not c["not compiling"] and not c["equivalent"]:
             continue
         score = f"{100 * c['killed'] / compiled:5.1f} %" if compiled else "    -"
         print(f"{folder:<11} {c['killed']:>6}/{compiled:<8}  {score}"
-              f"  {c['not compiling']:>6}", file=out)
+              f"  {c['equivalent']:>10}  {c['not compiling']:>13}", file=out)
     if survivors:
         print("\nsurvivors:", file=out)
     for r in sorted(survivors, key=lambda r: (r["file"], r["line"])):
-        print(f"  {r['file']}:{r['line']}: {r['before']} -> {r['after']}",
-              file=out)
+        print(f"  {r['file']}:{r['line']}: {r['before']} -> {r['after']}"
+              f"    {r.get('code', '')}", file=out)
+    same = [r for r in results if r["status"] == "equivalent"]
+    if same:
+        print("\nequivalent (tools/mutation-equivalent.txt):", file=out)
+    for r in sorted(same, key=lambda r: (r["file"], r["line"])):
+        print(f"  {r['file']}:{r['line']}: {r['before']} -> {r['after']}: "
+              f"{r['why']}", file=out)
     seconds = [r["seconds"] for r in results]
     if seconds:
         print(f"\n{len(results)} mutants, {sum(seconds) / len(seconds):.1f} s"
