@@ -274,6 +274,9 @@ def equivalents(path=ROOT / "tools" / "mutation-equivalent.txt"):
 def summary(results, out=sys.stdout):
     judged = equivalents()
     for r in results:
+        if "code" not in r:  # a log from before the tool kept the line
+            lines = (ROOT / r["file"]).read_text(errors="replace").split("\n")
+            r["code"] = lines[r["line"] - 1].strip() if r["line"] <= len(lines) else ""
         key = (r["file"], r["before"], r["after"], r.get("code"))
         if r["status"] == "survived" and key in judged:
             r["status"], r["why"] = "equivalent", judged[key]
