@@ -37,8 +37,8 @@ const LineCase kHeaderCases[] = {
        EXPECT_EQ(EntityCount(r.Data), 0u);
      }},
     {"hk_without_number_ignored",
-     {"hk"},
-     [](auto& r) { EXPECT_EQ(r.Data.DrawingAngle, 0); }},
+     {"hk 30", "hk"},
+     [](auto& r) { EXPECT_EQ(r.Data.DrawingAngle, 30); }},
     {"hs_fifteen_numbers_stores_nothing",
      {Numbers("hs", 2, 15)},
      [](auto& r) {
