@@ -221,5 +221,22 @@ TEST(LineSplitterTest, LongFieldIsKeptWholeAndTheBufferGivenBack) {
   EXPECT_EQ(splitter.BufferCapacity(), 0u);
 }
 
+TEST(LineSplitterTest, OnlyABufferOfUpToAMebibyteIsKeptForTheNextLine) {
+  constexpr std::size_t kMiB = std::size_t{1} << 20;
+  for (std::size_t size : {kMiB / 2 + 64, kMiB - 64, kMiB - 9, kMiB - 8,
+                           kMiB + 64, 2 * kMiB - 64}) {
+    const std::string line(size, 'n');
+    LineSplitter splitter;
+    EXPECT_EQ(splitter.BufferCapacity(), 0u);
+    splitter.Begin(true);
+    splitter.Feed(line.data(), line.data() + size);
+    ASSERT_EQ(splitter.Finish().Field(1).size(), size);
+    const std::size_t capacity = splitter.BufferCapacity();
+    splitter.Begin(true);
+    EXPECT_EQ(splitter.BufferCapacity(), capacity > kMiB ? 0 : capacity)
+        << size;
+  }
+}
+
 }  // namespace
 }  // namespace halvane
