@@ -160,11 +160,13 @@ const LineCase kAttributeCases[] = {
     {"group_missing_digit_is_0",
      {"lg5", "lg"},
      [](auto& r) { EXPECT_EQ(r.Cur.Group, 0); }},
-    {"group_value",
-     {"lg1 5"},
+    {"group_value_up_to_the_last_group_and_layer",
+     {"lg1 5", "lgF 7", "lyf 6"},
      [](auto& r) {
        EXPECT_EQ(r.Data.GroupValue[1], 5);
        EXPECT_EQ(r.Data.GroupValue[0], 0);
+       EXPECT_EQ(r.Data.GroupValue[15], 7);
+       EXPECT_EQ(r.Data.LayerValue[15 * 16 + 15], 6);
      }},
     {"first_group_kept",
      {"lg2", "lg7"},
