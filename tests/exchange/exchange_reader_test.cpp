@@ -219,14 +219,16 @@ const LineCase kAttributeCases[] = {
        EXPECT_FALSE(r.FirstSeen[kFirstLineWidth]);
      }},
     {"free_text_type",
-     {"cn0 2.5 2.5 0.5 4"},
+     {"cn0 2.5 3.5 0.5 4"},
      [](auto& r) {
        EXPECT_EQ(r.Data.HostTextType, 0);
        EXPECT_EQ(r.Data.HostFreeW, 2.5);
-       EXPECT_EQ(r.Data.HostFreeH, 2.5);
+       EXPECT_EQ(r.Data.HostFreeH, 3.5);
        EXPECT_EQ(r.Data.HostFreeD, 0.5);
        EXPECT_EQ(r.Data.HostFreeColor, 4);
        EXPECT_EQ(r.Cur.TextType, 0);
+       EXPECT_EQ(r.Cur.FreeW, 2.5);
+       EXPECT_EQ(r.Cur.FreeH, 3.5);
        EXPECT_EQ(r.Cur.FreeD, 0.5);
        EXPECT_EQ(r.Cur.FreeColor, 4);
      }},
