@@ -17,6 +17,8 @@ import shutil
 import subprocess
 import unicodedata
 
+ASCII_FIRST, ASCII_LAST = 0x20, 0x7E  # space and printable ASCII
+HALF_FIRST, HALF_LAST = 0xA1, 0xDF  # half-width kana and voiced marks
 KANA_FIRST, KANA_LAST = 0xA6, 0xDD  # kana that may take a voiced mark
 VOICED, SEMI_VOICED = 0xDE, 0xDF
 
@@ -67,9 +69,9 @@ def sjis(ch):
 
 def one_byte_table():
     table = [0] * 256
-    for b in range(0x20, 0x7F):
+    for b in range(ASCII_FIRST, ASCII_LAST + 1):
         table[b] = sjis("\u3000" if b == 0x20 else chr(b + 0xFEE0))
-    for b in range(0xA1, 0xE0):
+    for b in range(HALF_FIRST, HALF_LAST + 1):
         if b == VOICED:
             full = "\u309b"
         elif b == SEMI_VOICED:
@@ -109,6 +111,9 @@ def rows(values, per_row):
 
 def main():
     one = one_byte_table()
+    ascii_part = one[ASCII_FIRST:ASCII_LAST + 1]
+    half_part = one[HALF_FIRST:HALF_LAST + 1]
+    assert sum(map(bool, one)) == len(ascii_part) + len(half_part)
     voiced = combined_table(VOICED)
     semi = combined_table(SEMI_VOICED)
     pairs = hiragana_pairs()
@@ -125,9 +130,12 @@ def main():
 namespace halvane {{
 namespace {{
 
-// Indexed by the byte; 0 where the byte has no full-width form.
-constexpr std::array<std::uint16_t, 256> kOneByte = {{
-{rows(one, 8)}
+// Only these bytes have a full-width form: 0x{ASCII_FIRST:02X}..0x{ASCII_LAST:02X}, then 0x{HALF_FIRST:02X}..0x{HALF_LAST:02X}.
+constexpr std::array<std::uint16_t, {len(ascii_part)}> kAscii = {{
+{rows(ascii_part, 8)}
+}};
+constexpr std::array<std::uint16_t, {len(half_part)}> kHalfWidth = {{
+{rows(half_part, 8)}
 }};
 
 constexpr unsigned char kKanaFirst = 0x{KANA_FIRST:02X};
@@ -152,7 +160,11 @@ constexpr std::array<std::pair<std::uint16_t, std::uint16_t>, {len(pairs)}>
 
 }}  // namespace
 
-std::uint16_t FullWidthOfByte(unsigned char byte) {{ return kOneByte[byte]; }}
+std::uint16_t FullWidthOfByte(unsigned char byte) {{
+  if (byte >= 0x{ASCII_FIRST:02X} && byte <= 0x{ASCII_LAST:02X}) return kAscii[byte - 0x{ASCII_FIRST:02X}];
+  if (byte >= 0x{HALF_FIRST:02X} && byte <= 0x{HALF_LAST:02X}) return kHalfWidth[byte - 0x{HALF_FIRST:02X}];
+  return 0;
+}}
 
 std::uint16_t CombinedFullWidth(unsigned char kana, unsigned char mark) {{
   if (kana < kKanaFirst || kana > kKanaLast) return 0;

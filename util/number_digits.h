@@ -14,7 +14,7 @@ struct DecimalDigits {
   int exponent;
 };
 
-// `magnitude` must be finite and not negative; `significant` is clamped to
+// `magnitude` must be finite and not below zero; `significant` is clamped to
 // 1..kMaxSignificantDigits.
 DecimalDigits RoundSignificant(double magnitude, int significant);
 

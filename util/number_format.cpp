@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "util/number_digits.h"
 #include "util/numbers.h"
@@ -16,7 +17,8 @@ constexpr int kMaxFixedPlaces = 18;
 // "-0.000" and 15 digits, or "-d." and 14 digits and "E-324".
 constexpr int kGeneralCapacity = 32;
 
-char* WriteGeneral(char* out, double value) {
+char* WriteGeneral(char (&buffer)[kGeneralCapacity], double value) {
+  char* out = buffer;
   if (!std::isfinite(value) || value == 0) {
     *out++ = '0';
     return out;
@@ -46,7 +48,7 @@ char* WriteGeneral(char* out, double value) {
     out = std::copy(digits + 1, digits + d.count, out);
   }
   *out++ = 'E';
-  return std::to_chars(out, out + 8, e - 1).ptr;
+  return std::to_chars(out, std::end(buffer), e - 1).ptr;
 }
 
 std::string Fixed(int places, double value, bool grouped) {

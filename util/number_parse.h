@@ -41,8 +41,9 @@ inline double ParseFloat(std::string_view text);
 
 namespace number_parse_detail {
 
-inline constexpr uint64_t kPowersOfTen[] = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+// 10^run for a run of 1 to 8 digits, at run - 1.
+inline constexpr uint64_t kRunScales[] = {10,     100,     1000,     10000,
+                                          100000, 1000000, 10000000, 100000000};
 
 // Adds the run of ASCII digits at p to `mantissa`, moving p past it, and
 // returns how many digits it had (counting stops beyond 16). Eight bytes are
@@ -66,7 +67,7 @@ inline int AddDigits(const char*& p, const char* last, uint64_t& mantissa) {
       v = (((v & 0x000000FF000000FFull) * 0x000F424000000064ull) +
            (((v >> 16) & 0x000000FF000000FFull) * 0x0000271000000001ull)) >>
           32;
-      mantissa = mantissa * kPowersOfTen[run] + (v & 0xFFFFFFFFull);
+      mantissa = mantissa * kRunScales[run - 1] + (v & 0xFFFFFFFFull);
       p += run;
       count += run;
       if (run < 8 || count > 16) return count;  // 16: too long anyway

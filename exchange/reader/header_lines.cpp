@@ -24,7 +24,7 @@ void StorePickedPoint(ExchangeData& d, std::string_view key,
   for (const auto& [mark, mark_kind] : kMarks) {
     const std::size_t at = key.find(mark);
     if (at == std::string_view::npos) continue;
-    number_text = key.substr(2, at >= 2 ? at - 2 : 0);
+    number_text = key.substr(2, at - 2);  // after "hp", so at >= 2
     kind = mark_kind;
   }
   const int32_t number = ParseInt(number_text);

@@ -1,5 +1,6 @@
 #include "exchange/reader/line_splitter.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -39,6 +40,7 @@ std::array<uint8_t, 256> MakeClasses(bool splitting) {
 const std::array<uint8_t, 256> kSplitting = MakeClasses(true);
 const std::array<uint8_t, 256> kNotSplitting = MakeClasses(false);
 
+constexpr std::size_t kMinCapacity = 256;
 // A line buffer bigger than this is given back before the next line.
 constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
 
@@ -52,7 +54,7 @@ void LineSplitter::Begin(bool drop_all_cr) {
   used_ = 0;
   field_start_ = 0;
   current_ = 0;
-  pending_lead_ = -1;
+  pending_lead_.reset();
   splitting_ = true;
   drop_all_cr_ = drop_all_cr;
   full_ = false;
@@ -61,9 +63,8 @@ void LineSplitter::Begin(bool drop_all_cr) {
 void LineSplitter::Reserve(std::size_t extra) {
   const std::size_t need = used_ + extra;
   if (need <= capacity_) return;
-  std::size_t grown = capacity_ + capacity_ / 2;
-  if (grown < need) grown = need;
-  if (grown < 256) grown = 256;
+  const std::size_t grown =
+      std::max({capacity_ + capacity_ / 2, need, kMinCapacity});
   std::unique_ptr<char[]> bigger(new char[grown]);
   if (used_ != 0) std::memcpy(bigger.get(), buffer_.get(), used_);
   buffer_ = std::move(bigger);
@@ -92,14 +93,14 @@ void LineSplitter::Feed(const char* first, const char* last) {
   const uint8_t* classes =
       splitting_ ? kSplitting.data() : kNotSplitting.data();
 
-  if (pending_lead_ >= 0) {
+  if (pending_lead_) {
     if (drop_all_cr_) {
       while (p < end && *p == '\r') ++p;
       if (p == end) return;
     }
-    *out++ = static_cast<char>(pending_lead_);
+    *out++ = static_cast<char>(*pending_lead_);
     *out++ = static_cast<char>(*p++);
-    pending_lead_ = -1;
+    pending_lead_.reset();
   }
   while (p < end) {
     if constexpr (kLittleEndian) {
@@ -167,7 +168,7 @@ void LineSplitter::Feed(const char* first, const char* last) {
 
 LineFields LineSplitter::Finish() {
   // A lead byte at the very end of the line has no partner and is dropped.
-  pending_lead_ = -1;
+  pending_lead_.reset();
   if (!full_) ends_[current_] = used_;
   std::size_t start = 0;
   for (int k = 0; k <= current_; ++k) {

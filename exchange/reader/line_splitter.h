@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "exchange/reader/line_fields.h"
@@ -16,7 +17,7 @@ namespace halvane {
 // fields need, and bytes beyond the 32nd field are dropped.
 class LineSplitter {
  public:
-  LineSplitter() = default;
+  LineSplitter() { Begin(false); }
   LineSplitter(const LineSplitter&) = delete;
   LineSplitter& operator=(const LineSplitter&) = delete;
 
@@ -36,15 +37,16 @@ class LineSplitter {
 
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
-  std::size_t used_ = 0;
-  std::size_t ends_[kMaxFields] = {};
+  // Set by Begin().
+  std::size_t used_;
+  std::size_t ends_[kMaxFields];
   std::string_view views_[kMaxFields];
-  std::size_t field_start_ = 0;
-  int current_ = 0;
-  int pending_lead_ = -1;  // a lead byte waiting for its second byte
-  bool splitting_ = true;
-  bool drop_all_cr_ = false;
-  bool full_ = false;  // the 32nd field is complete; the rest is dropped
+  std::size_t field_start_;
+  int current_;
+  std::optional<unsigned char> pending_lead_;  // waiting for its second byte
+  bool splitting_;
+  bool drop_all_cr_;
+  bool full_;  // the 32nd field is complete; the rest is dropped
 };
 
 }  // namespace halvane

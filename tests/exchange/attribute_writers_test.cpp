@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
               data.HostFreeD = 0.25;
               data.HostFreeColor = 5;
             },
-            [](ExchangeOutput& out) { PutTextType(out, 12, 1, 0, 9, 9, 9); },
+            [](ExchangeOutput& out) { PutTextType(out, 11, 1, 0, 9, 9, 9); },
             {"cn0 3.5 4 0.25 5"}},
         WriterCase{
             "OutOfRangeTypeTakesHostType",

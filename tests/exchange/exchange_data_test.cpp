@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string_view>
 
 #include "exchange/exchange_reader.h"
@@ -175,6 +176,19 @@ TEST_F(ExchangeDataTest, TablesGrowInBlocksOfAThousandAndNeverMove) {
   EXPECT_EQ(d.Lines[1999].X1, 2000);
   EXPECT_EQ(d.EntityOrder.Count(), 2001u);
   EXPECT_EQ(d.EntityOrder.Capacity(), 3000u);
+}
+
+TEST(BlockTableTest, ClearAndTheDestructorEndEveryElement) {
+  const auto shared = std::make_shared<int>(0);
+  {
+    BlockTable<std::shared_ptr<int>> table;
+    for (int i = 0; i < 1500; ++i) table.Append(shared);
+    ASSERT_EQ(shared.use_count(), 1501);
+    table.Clear();
+    EXPECT_EQ(shared.use_count(), 1);
+    table.Append(shared);
+  }
+  EXPECT_EQ(shared.use_count(), 1);
 }
 
 TEST_F(ExchangeDataTest, NewRecordsStartZeroFilledWithTheCurrentHead) {

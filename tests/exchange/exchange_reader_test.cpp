@@ -37,8 +37,8 @@ const LineCase kHeaderCases[] = {
        EXPECT_EQ(EntityCount(r.Data), 0u);
      }},
     {"hk_without_number_ignored",
-     {"hk"},
-     [](auto& r) { EXPECT_EQ(r.Data.DrawingAngle, 0); }},
+     {"hk 30", "hk"},
+     [](auto& r) { EXPECT_EQ(r.Data.DrawingAngle, 30); }},
     {"hs_fifteen_numbers_stores_nothing",
      {Numbers("hs", 2, 15)},
      [](auto& r) {
@@ -160,11 +160,13 @@ const LineCase kAttributeCases[] = {
     {"group_missing_digit_is_0",
      {"lg5", "lg"},
      [](auto& r) { EXPECT_EQ(r.Cur.Group, 0); }},
-    {"group_value",
-     {"lg1 5"},
+    {"group_value_up_to_the_last_group_and_layer",
+     {"lg1 5", "lgF 7", "lyf 6"},
      [](auto& r) {
        EXPECT_EQ(r.Data.GroupValue[1], 5);
        EXPECT_EQ(r.Data.GroupValue[0], 0);
+       EXPECT_EQ(r.Data.GroupValue[15], 7);
+       EXPECT_EQ(r.Data.LayerValue[15 * 16 + 15], 6);
      }},
     {"first_group_kept",
      {"lg2", "lg7"},
@@ -217,14 +219,16 @@ const LineCase kAttributeCases[] = {
        EXPECT_FALSE(r.FirstSeen[kFirstLineWidth]);
      }},
     {"free_text_type",
-     {"cn0 2.5 2.5 0.5 4"},
+     {"cn0 2.5 3.5 0.5 4"},
      [](auto& r) {
        EXPECT_EQ(r.Data.HostTextType, 0);
        EXPECT_EQ(r.Data.HostFreeW, 2.5);
-       EXPECT_EQ(r.Data.HostFreeH, 2.5);
+       EXPECT_EQ(r.Data.HostFreeH, 3.5);
        EXPECT_EQ(r.Data.HostFreeD, 0.5);
        EXPECT_EQ(r.Data.HostFreeColor, 4);
        EXPECT_EQ(r.Cur.TextType, 0);
+       EXPECT_EQ(r.Cur.FreeW, 2.5);
+       EXPECT_EQ(r.Cur.FreeH, 3.5);
        EXPECT_EQ(r.Cur.FreeD, 0.5);
        EXPECT_EQ(r.Cur.FreeColor, 4);
      }},

@@ -143,8 +143,8 @@ const LineCase kOtherSolidCases[] = {
        EXPECT_EQ(r.Data.SolidsSg[0].Values[7], 1);
        EXPECT_EQ(r.Data.SolidsSg[0].ExtColor, 0);
      }},
-    {"value_solids_need_nine_fields",
-     {"sc 1 2 3 4 5 6 7", "so 1 2 3 4 5 6 7"},
+    {"value_solids_need_nine_fields_and_a_known_key",
+     {"sc 1 2 3 4 5 6 7", "so 1 2 3 4 5 6 7", "sx 1 2 3 4 5 6 7 8"},
      [](auto& r) { EXPECT_EQ(EntityCount(r.Data), 0u); }},
     {"solid_ends_polyline_and_takes_flags",
      {"pl", "z4", "sl 1 2 3 4", "0 0 1 0"},

@@ -141,19 +141,28 @@ TEST(LineSplitterTest, ExactlyThirtyTwoFieldsAndATrailingSpace) {
   EXPECT_EQ(Split(splitter, line).size(), 32u);
 }
 
+// In three pieces, cut anywhere: also a piece of nothing but the CRs after a
+// lead byte, whatever follows it.
 TEST(LineSplitterTest, PiecesGiveTheSameFieldsAsTheWholeLine) {
-  const std::string line = "ch 1 2 3 4 \"\x82\xa0 text \x83\x41";
-  LineSplitter whole;
-  const std::vector<std::string> expected = Split(whole, line);
-  for (std::size_t cut = 0; cut <= line.size(); ++cut) {
+  const std::string line = "ch 1 2\x82\r\r\xa0 3 4 \"\x82\xa0 text \x83\x41";
+  const char* const begin = line.data();
+  for (bool drop_all_cr : {false, true}) {
     LineSplitter splitter;
-    splitter.Begin(false);
-    splitter.Feed(line.data(), line.data() + cut);
-    splitter.Feed(line.data() + cut, line.data() + line.size());
-    const LineFields f = splitter.Finish();
-    std::vector<std::string> got;
-    for (int k = 1; k <= f.Count; ++k) got.emplace_back(f.Field(k));
-    EXPECT_EQ(got, expected) << "cut at " << cut;
+    const std::vector<std::string> expected =
+        Split(splitter, line, drop_all_cr);
+    for (std::size_t cut1 = 0; cut1 <= line.size(); ++cut1) {
+      for (std::size_t cut2 = cut1; cut2 <= line.size(); ++cut2) {
+        splitter.Begin(drop_all_cr);
+        splitter.Feed(begin, begin + cut1);
+        splitter.Feed(begin + cut1, begin + cut2);
+        splitter.Feed(begin + cut2, begin + line.size());
+        const LineFields f = splitter.Finish();
+        std::vector<std::string> got;
+        for (int k = 1; k <= f.Count; ++k) got.emplace_back(f.Field(k));
+        ASSERT_EQ(got, expected)
+            << drop_all_cr << " cut at " << cut1 << ", " << cut2;
+      }
+    }
   }
 }
 
@@ -219,6 +228,23 @@ TEST(LineSplitterTest, LongFieldIsKeptWholeAndTheBufferGivenBack) {
   EXPECT_LE(splitter.BufferCapacity(), 2 * line.size());
   splitter.Begin(true);
   EXPECT_EQ(splitter.BufferCapacity(), 0u);
+}
+
+TEST(LineSplitterTest, OnlyABufferOfUpToAMebibyteIsKeptForTheNextLine) {
+  constexpr std::size_t kMiB = std::size_t{1} << 20;
+  for (std::size_t size : {kMiB / 2 + 64, kMiB - 64, kMiB - 9, kMiB - 8,
+                           kMiB + 64, 2 * kMiB - 64}) {
+    const std::string line(size, 'n');
+    LineSplitter splitter;
+    EXPECT_EQ(splitter.BufferCapacity(), 0u);
+    splitter.Begin(true);
+    splitter.Feed(line.data(), line.data() + size);
+    ASSERT_EQ(splitter.Finish().Field(1).size(), size);
+    const std::size_t capacity = splitter.BufferCapacity();
+    splitter.Begin(true);
+    EXPECT_EQ(splitter.BufferCapacity(), capacity > kMiB ? 0 : capacity)
+        << size;
+  }
 }
 
 }  // namespace

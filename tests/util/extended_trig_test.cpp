@@ -38,6 +38,13 @@ constexpr TrigCase kCases[] = {
     {1e6, -0x1.6664b2568d867p-2, 0x1.df9df9906d32cp-1},
     {1e22, -0x1.b453ab76bf397p-1, 0x1.0be2cef01c8f4p-1},
     {-1e22, 0x1.b453ab76bf397p-1, 0x1.0be2cef01c8f4p-1},
+    // Every 110 binary places or so, so each word of the 2/pi table counts.
+    {1e61, 0x1.4ba7a4c45440cp-2, 0x1.e466e72f964a5p-1},
+    {1e94, 0x1.f9af07aad8e71p-1, 0x1.40b2e81993a09p-3},
+    {1e127, -0x1.3b2deab552a28p-1, -0x1.937e01f3230cfp-1},
+    {1e160, 0x1.8bcb656cc5222p-2, 0x1.d83552e9f0246p-1},
+    {1e193, -0x1.ddff5e0b39f7fp-1, -0x1.6ef2347ae89c5p-2},
+    {1e226, -0x1.94dfdb28c6e04p-1, -0x1.3966dc80f008ep-1},
     {1e300, -0x1.a2c16b010e385p-1, -0x1.2699022adc4c1p-1},
     {0x1.fffffffffffffp+1023, 0x1.452fc98b34e97p-8, -0x1.fffe62ecfab75p-1},
     // The double nearest to a multiple of pi/2: |r| is about 2^-61.

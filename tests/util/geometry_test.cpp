@@ -116,7 +116,9 @@ TEST(RotatePoint, TurnsCounterClockwiseAboutTheCentre) {
     RotatePoint(c.x, c.y, c.cx, c.cy, c.degrees, rx, ry);
     EXPECT_EQ(rx, c.rx) << c.degrees;
     EXPECT_EQ(ry, c.ry) << c.degrees;
-    const Point turned = RotatePoint({c.x, c.y}, {c.cx, c.cy}, c.degrees);
+    // A default Point is the origin.
+    const Point centre = c.cx == 0 && c.cy == 0 ? Point{} : Point{c.cx, c.cy};
+    const Point turned = RotatePoint({c.x, c.y}, centre, c.degrees);
     EXPECT_EQ(turned.x, c.rx);
     EXPECT_EQ(turned.y, c.ry);
   }

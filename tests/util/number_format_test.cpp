@@ -183,6 +183,16 @@ TEST(RoundSignificant, DigitsAreClampedToOneThroughEighteen) {
   }
 }
 
+TEST(RoundSignificant, ZeroOfEitherSignHasNoDigits) {
+  for (double zero : {0.0, -0.0}) {
+    for (auto round : {RoundSignificant, RoundSignificantExact}) {
+      const DecimalDigits d = round(zero, 15);
+      EXPECT_EQ(d.count, 0) << zero;
+      EXPECT_EQ(d.exponent, 0) << zero;
+    }
+  }
+}
+
 TEST(RoundSignificant, HalvesOfIntegersGoUp) {
   // Every integer below 2^53 is exact: these end in 5 at the 16th digit.
   for (int64_t n = 1000000000000005; n < 9000000000000000;
