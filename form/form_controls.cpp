@@ -265,8 +265,9 @@ static_assert(InTabOrder(), "one row per ControlId, in its order");
 constexpr int kFirstControlLine = 3;
 
 constexpr std::size_t StoredCount() {
-  return std::ranges::count_if(
-      kControls, [](const ControlRow& row) { return row.SettingsLine > 0; });
+  return std::ranges::count_if(kControls, [](const ControlRow& row) {
+    return row.SettingsLine >= kFirstControlLine;
+  });
 }
 
 // The stored controls by line; every line from kFirstControlLine on is

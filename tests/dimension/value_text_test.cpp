@@ -175,28 +175,27 @@ TEST(ValueLabelTest, NegativeDistancePutsTheValueBelow) {
   EXPECT_DOUBLE_EQ(label.Position.y, 17);
 }
 
+// A free-size frame's colour goes out as the host gave it, unmapped (a
+// colour number beyond 9 would otherwise move up by 91).
+constexpr TextFrame kFreeFrame{0, 2.5, 2.5, 0, 12};
+
 TEST(LineAndValueTest, FigureFormHasNoFlagNorTextCodeLine) {
   test::FreshRun run;
-  DimensionLine line;
-  line.D1 = {0, 20};
-  line.D2 = {100, 20};
+  const DimensionLine line = MakeDimensionLine({0, 20}, {100, 20}, {0, 20}, 0);
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(run.Output, line, TextFrame{}, label, true);
-  const std::vector<std::string> expected = {"cn1", "msg", "0 20 100 20",
-                                             "cs 47.75 20.5 10 0 \"", "100"};
+  WriteLineAndValue(run.Output, line, kFreeFrame, label, true);
+  const std::vector<std::string> expected = {
+      "cn0 2.5 2.5 0 12", "msg", "0 20 100 20", "cs 47.75 20.5 10 0 \"", "100"};
   EXPECT_EQ(run.Lines(), expected);
 }
 
 TEST(LineAndValueTest, PlainFormWritesSegmentTextTypeCodeAndText) {
   test::FreshRun run;
-  DimensionLine line;
-  line.D1 = {0, 20};
-  line.D2 = {100, 20};
+  const DimensionLine line = MakeDimensionLine({0, 20}, {100, 20}, {0, 20}, 0);
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(run.Output, line, TextFrame{0, 2.5, 2.5, 0, 3}, label,
-                    false);
+  WriteLineAndValue(run.Output, line, kFreeFrame, label, false);
   const std::vector<std::string> expected = {
-      "z3",  "0 20 100 20", "cn0 2.5 2.5 0 3",
+      "z3",  "0 20 100 20", "cn0 2.5 2.5 0 12",
       "cc0", "z3",          "cs 47.75 20.5 10 0 \"",
       "100"};
   EXPECT_EQ(run.Lines(), expected);
