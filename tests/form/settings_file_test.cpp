@@ -126,11 +126,17 @@ TEST_F(SettingsFileTest, EditTextWithLineBreakKeepsEveryValueOnItsLine) {
   EXPECT_EQ(loaded.AsFigure.Checked, false);
 }
 
-TEST_F(SettingsFileTest, GroupOutsideTheTableWritesScaleOne) {
-  data_.HostGroup = 99;
-  data_.GroupScale.fill(20);
-  const std::string text = FormatSettings(ShownForm(), data_);
-  EXPECT_NE(text.find("\r\n99\r\n1\r\n0\r\n"), std::string::npos) << text;
+TEST_F(SettingsFileTest, GroupWritesItsScaleOrOneOutsideTheTable) {
+  for (int group = 0; group < 16; ++group) data_.GroupScale[group] = 10 + group;
+  for (const auto& [group, lines] :
+       {std::pair{-1, "\r\n-1\r\n1\r\n"}, std::pair{0, "\r\n0\r\n10\r\n"},
+        std::pair{15, "\r\n15\r\n25\r\n"}, std::pair{16, "\r\n16\r\n1\r\n"},
+        std::pair{99, "\r\n99\r\n1\r\n"}}) {
+    data_.HostGroup = group;
+    const std::string text = FormatSettings(ShownForm(), data_);
+    EXPECT_NE(text.find(std::string(lines) + "0\r\n"), std::string::npos)
+        << text;
+  }
 }
 
 TEST_F(SettingsFileTest, SaveThenLoadRestoresEveryControl) {
