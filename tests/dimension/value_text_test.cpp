@@ -127,9 +127,10 @@ TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
   EXPECT_EQ(free.D, 0.25);
   EXPECT_EQ(free.Color, 6);
 
-  // A host type outside 1..10 falls back on 1; a choice outside 1..10 takes
-  // the host's type.
-  const int host_types[][2] = {{-3, 1}, {10, 10}, {11, 1}, {12, 1}};
+  // A host type outside 0..10 falls back on 1 (0 is the free size); a choice
+  // outside 1..10 takes the host's type.
+  const int host_types[][2] = {{-3, 1}, {-1, 1},  {0, 0},  {1, 1},
+                               {9, 9},  {10, 10}, {11, 1}, {12, 1}};
   for (const auto& [type, used] : host_types) {
     data.HostTextType = type;
     EXPECT_EQ(ChooseTextFrame(0, data).Type, used) << type;
