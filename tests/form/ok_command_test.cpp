@@ -364,13 +364,22 @@ INSTANTIATE_TEST_SUITE_P(
         ExtremeCase{"ZeroScale",
                     Input(0, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}), nullptr,
                     true},
+        // A glyph's size goes out as the bare marker scale: up to 1e308 is
+        // written.
         ExtremeCase{"HugeMarkerScale",
                     Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     [](TForm1& f) {
-                      f.MarkerScale.Text = "1e307";
+                      f.MarkerScale.Text = "1e308";
                       f.StartMarker.ItemIndex = 1;
                     },
                     true},
+        ExtremeCase{"MarkerScaleBeyondWhatIsWritten",
+                    Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    [](TForm1& f) {
+                      f.MarkerScale.Text = "1.01e308";
+                      f.StartMarker.ItemIndex = 1;
+                    },
+                    false},
         ExtremeCase{"TinyLength",
                     Input(1, {{0, 0}, {2e-10, 0}, {0, 1}, {0, 0}}), nullptr,
                     true},
