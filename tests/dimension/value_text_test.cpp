@@ -139,10 +139,23 @@ TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
   }
 }
 
+// 0 up to below 360; turned a half turn on beyond 90 + 1e-8.
 TEST(TextAngleTest, NeverUpsideDown) {
   const std::pair<double, double> cases[] = {
-      {0, 0},    {90, 90},   {135, 315}, {180, 0},  {270, 90},
-      {91, 271}, {300, 300}, {-90, 90},  {450, 90}, {225, 45},
+      {0, 0},
+      {90, 90},
+      {135, 315},
+      {180, 0},
+      {270, 90},
+      {91, 271},
+      {300, 300},
+      {-90, 90},
+      {450, 90},
+      {225, 45},
+      {179.5, 359.5},
+      {359.5, 359.5},
+      {90.00000001, 90.00000001},
+      {90.00000002, 270.00000002},
   };
   for (const auto& [drawing, text] : cases) {
     EXPECT_NEAR(ValueTextAngle(drawing), text, 1e-9) << drawing;
