@@ -22,13 +22,11 @@ Point OutOfFrame(Point q, Point origin, double angle) {
 }  // namespace
 
 DimensionLine MakeDimensionLine(Point p1, Point p2, Point p3, double angle) {
-  DimensionLine line;
-  line.B1 = IntoFrame(p3, p1, angle).y;
-  line.D1 = OutOfFrame({p1.x, line.B1}, p1, angle);
-  line.B2 = IntoFrame(p3, p2, angle).y;
-  line.D2 = OutOfFrame({p2.x, line.B2}, p2, angle);
-  line.Length = Distance(line.D1.x, line.D1.y, line.D2.x, line.D2.y);
-  return line;
+  const double b1 = IntoFrame(p3, p1, angle).y;
+  const double b2 = IntoFrame(p3, p2, angle).y;
+  const Point d1 = OutOfFrame({p1.x, b1}, p1, angle);
+  const Point d2 = OutOfFrame({p2.x, b2}, p2, angle);
+  return {d1, d2, b1, b2, Distance(d1.x, d1.y, d2.x, d2.y)};
 }
 
 Segment MakeExtensionLine(Point p, double line_height, double angle, double gap,

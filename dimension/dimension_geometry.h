@@ -16,10 +16,10 @@ struct Segment {
 };
 
 struct DimensionLine {
-  Point D1, D2;   // feet of P1 and P2 on the dimension line
-  double B1 = 0;  // the line's height in P1's frame
-  double B2 = 0;  // the line's height in P2's frame
-  double Length = 0;
+  Point D1, D2;  // feet of P1 and P2 on the dimension line
+  double B1;     // the line's height in P1's frame
+  double B2;     // the line's height in P2's frame
+  double Length;
   bool operator==(const DimensionLine&) const = default;
 };
 
@@ -40,7 +40,7 @@ struct ValuePlacement {
 };
 
 // Where the value of width `width` lies, from the value point p4 as seen in
-// P1's frame. A value point at an end, or less than `tolerance` inside it,
+// P1's frame. A value point at an end, or up to `tolerance` inside it,
 // lies beyond that end.
 ValuePlacement PlaceValueAlongLine(Point p1, Point p2, Point p4, double angle,
                                    double width, double tolerance);

@@ -33,6 +33,7 @@ enum class LengthUnit { Millimetre, Metre };
 // from it, or the line from the first measured point to the second.
 enum class DimensionDirection { Horizontal, Vertical, Aligned };
 
+// The defaults are the dialog's initial values.
 struct DimensionOptions {
   DimensionDirection Direction = DimensionDirection::Horizontal;
   MarkerKind StartKind = MarkerKind::LineArrow;
@@ -56,6 +57,7 @@ struct DimensionOptions {
   double ExtensionGap = 2;
   double ExtensionOvershoot = 2;
   double ReverseOvershoot = 2;
+  bool operator==(const DimensionOptions&) const = default;
 };
 
 }  // namespace halvane

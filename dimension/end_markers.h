@@ -7,11 +7,12 @@
 
 namespace halvane {
 
+// Always given whole.
 struct MarkerStyle {
-  double ArrowLength = 3;  // paper mm
-  double ArrowAngle = 15;  // degrees
-  double MarkerScale = 1;  // glyphs only
-  double DrawingScale = 1;
+  double ArrowLength;  // paper mm
+  double ArrowAngle;   // degrees
+  double MarkerScale;  // glyphs only
+  double DrawingScale;
 };
 
 // What one end marker writes: two wings from the end point, or one point.

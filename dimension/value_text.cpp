@@ -32,11 +32,11 @@ void DropTrailingZeros(std::string& number) {
 TextFrame ChooseTextFrame(int choice, const ExchangeData& data) {
   if (choice >= 1 && choice <= 10) return FrameOfType(choice, data);
   int32_t type = data.HostTextType;
+  if (type < 0 || type > 10) type = 1;
   if (type == 0) {
     return {0, data.HostFreeW, data.HostFreeH, data.HostFreeD,
             data.HostFreeColor};
   }
-  if (type < 0 || type > 10) type = 1;
   return FrameOfType(type, data);
 }
 

@@ -11,10 +11,11 @@
 
 namespace halvane {
 
+// Always given whole.
 struct TextFrame {
-  int32_t Type = 1;            // 0: free size
-  double W = 3, H = 3, D = 0;  // paper mm
-  int32_t Color = 2;
+  int32_t Type;    // 0: free size
+  double W, H, D;  // paper mm
+  int32_t Color;
   bool operator==(const TextFrame&) const = default;
 };
 

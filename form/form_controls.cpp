@@ -256,17 +256,19 @@ constexpr ControlRow kControls[] = {
 };
 
 constexpr bool InTabOrder() {
-  for (int i = 0; i < kControlCount; ++i)
-    if (kControls[i].Id != static_cast<ControlId>(i)) return false;
-  return std::size(kControls) == kControlCount;
+  int next = 0;
+  for (const ControlRow& row : kControls)
+    if (row.Id != static_cast<ControlId>(next++)) return false;
+  return next == kControlCount;
 }
 static_assert(InTabOrder(), "one row per ControlId, in its order");
 
 constexpr int kFirstControlLine = 3;
 
 constexpr std::size_t StoredCount() {
-  return std::ranges::count_if(
-      kControls, [](const ControlRow& row) { return row.SettingsLine > 0; });
+  return std::ranges::count_if(kControls, [](const ControlRow& row) {
+    return row.SettingsLine >= kFirstControlLine;
+  });
 }
 
 // The stored controls by line; every line from kFirstControlLine on is

@@ -27,7 +27,7 @@ void Initialise(RadioControl& radio, const ControlRow& row) {
 
 void Initialise(CheckControl& check, const ControlRow& row) {
   check.Caption = row.Text;
-  check.Checked = row.Initial > 0;
+  check.Checked = row.Initial != 0;
 }
 
 void Initialise(std::string& caption, const ControlRow& row) {

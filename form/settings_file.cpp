@@ -58,73 +58,67 @@ std::string EditTextFromFile(std::string_view line, int max_length) {
 }
 
 int StoredListIndex(int32_t value, std::size_t item_count) {
-  if (value < 0) value = 0;
-  return static_cast<std::size_t>(value) < item_count ? value : -1;
+  const auto index = static_cast<std::size_t>(std::max(value, 0));
+  return index < item_count ? static_cast<int>(index) : -1;
 }
 
 int StoredRadioIndex(int32_t value, std::size_t item_count) {
   if (item_count == 0) return -1;
-  if (value < 0) return 0;
-  const std::size_t last = item_count - 1;
-  return static_cast<std::size_t>(value) > last ? static_cast<int>(last)
-                                                : value;
+  return std::clamp(value, 0, static_cast<int32_t>(item_count - 1));
 }
 
 namespace {
 
 // Lines 1 to 22 in file order: the dialog's position, then the stored
-// controls; `visit` returns false to stop.
+// controls.
 template <typename Form, typename Visit>
-bool ForEachSetting(Form& form, Visit&& visit) {
-  if (!visit(form.SavedLeft) || !visit(form.SavedTop)) return false;
+void ForEachSetting(Form& form, Visit&& visit) {
+  visit(form.SavedLeft);
+  visit(form.SavedTop);
   for (const ControlId id : SettingsOrder()) {
-    const bool more = std::visit(
+    std::visit(
         [&](auto member) {
           using Member = decltype(member);
-          if constexpr (std::is_same_v<Member, std::monostate> ||
-                        std::is_same_v<Member, std::string TForm1::*>) {
-            return true;  // never stored
-          } else {
-            return visit(form.*member);
+          // Only values are in the order; the rest merely has to compile.
+          if constexpr (!std::is_same_v<Member, std::monostate> &&
+                        !std::is_same_v<Member, std::string TForm1::*>) {
+            visit(form.*member);
           }
         },
         RowOf(id).Field);
-    if (!more) return false;
   }
-  return true;
 }
 
 class SettingApplier {
  public:
   explicit SettingApplier(SettingsLineReader& reader) : reader_(reader) {}
 
-  bool operator()(int& value) {
-    return Apply([&] { value = ParseInt(line_); });
+  void operator()(int& value) {
+    Apply([&] { value = ParseInt(line_); });
   }
-  bool operator()(ListControl& list) {
-    return Apply([&] {
+  void operator()(ListControl& list) {
+    Apply([&] {
       list.ItemIndex = StoredListIndex(ParseInt(line_), list.Items.size());
     });
   }
-  bool operator()(EditControl& edit) {
-    return Apply([&] { edit.Text = EditTextFromFile(line_, edit.MaxLength); });
+  void operator()(EditControl& edit) {
+    Apply([&] { edit.Text = EditTextFromFile(line_, edit.MaxLength); });
   }
-  bool operator()(RadioControl& radio) {
-    return Apply([&] {
+  void operator()(RadioControl& radio) {
+    Apply([&] {
       radio.ItemIndex = StoredRadioIndex(ParseInt(line_), radio.Items.size());
     });
   }
-  bool operator()(CheckControl& check) {
-    return Apply([&] { check.Checked = ParseInt(line_) != 0; });
+  void operator()(CheckControl& check) {
+    Apply([&] { check.Checked = ParseInt(line_) != 0; });
   }
 
  private:
-  // Reads the next line and hands it to `set`; false once reading failed.
+  // Reads the next line and hands it to `set`. Once reading failed, every
+  // further read fails too, and nothing more is set.
   template <typename Set>
-  bool Apply(Set set) {
-    if (!reader_.Next(line_)) return false;
-    set();
-    return true;
+  void Apply(Set set) {
+    if (reader_.Next(line_)) set();
   }
 
   SettingsLineReader& reader_;
@@ -135,27 +129,22 @@ class SettingFormatter {
  public:
   explicit SettingFormatter(std::string& out) : out_(out) {}
 
-  bool operator()(const int& value) { return Line(std::to_string(value)); }
-  bool operator()(const ListControl& list) { return (*this)(list.ItemIndex); }
-  bool operator()(const EditControl& edit) {
-    return Line(SingleLineText(edit.Text));
+  void operator()(const int& value) { Line(std::to_string(value)); }
+  void operator()(const ListControl& list) { (*this)(list.ItemIndex); }
+  void operator()(const EditControl& edit) { Line(SingleLineText(edit.Text)); }
+  void operator()(const RadioControl& radio) { (*this)(radio.ItemIndex); }
+  void operator()(const CheckControl& check) {
+    Line(check.Checked ? "1" : "0");
   }
-  bool operator()(const RadioControl& radio) {
-    return (*this)(radio.ItemIndex);
-  }
-  bool operator()(const CheckControl& check) {
-    return Line(check.Checked ? "1" : "0");
-  }
-  bool operator()(double value) {
+  void operator()(double value) {
     AppendGeneral(out_, value);
-    return Line("");
+    Line("");
   }
 
  private:
-  bool Line(std::string_view text) {
+  void Line(std::string_view text) {
     out_.append(text);
     out_.append("\r\n");
-    return true;
   }
   std::string& out_;
 };

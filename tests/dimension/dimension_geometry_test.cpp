@@ -145,16 +145,25 @@ INSTANTIATE_TEST_SUITE_P(BothOrders, ValueSideTest,
                            return std::string(info.param.name);
                          });
 
-TEST(ValueSideTest, JustInsideTheToleranceCountsAsBeyond) {
+// At an end, or up to the tolerance inside it, counts as beyond that end;
+// twice the tolerance inside is between. P2 on either side of P1.
+TEST(ValueSideTest, UpToTheToleranceInsideCountsAsBeyond) {
   for (const double tolerance : {1e-10, 1e-7}) {
-    const auto side = [&](double x4) {
-      return PlaceValueAlongLine({0, 0}, {100, 0}, {x4, 0}, 0, 1, tolerance)
-          .Side;
-    };
-    EXPECT_EQ(side(tolerance / 2), ValueSide::BeyondStart) << tolerance;
-    EXPECT_EQ(side(tolerance * 2), ValueSide::Between) << tolerance;
-    EXPECT_EQ(side(100 - tolerance / 2), ValueSide::BeyondEnd) << tolerance;
-    EXPECT_EQ(side(100 - tolerance * 2), ValueSide::Between) << tolerance;
+    for (const double way : {1.0, -1.0}) {
+      // `x` from P1 towards P2.
+      const auto side = [&](double x) {
+        return PlaceValueAlongLine({0, 0}, {way * 100, 0}, {way * x, 0}, 0, 1,
+                                   tolerance)
+            .Side;
+      };
+      for (const double inside : {0.0, tolerance / 2, tolerance}) {
+        EXPECT_EQ(side(inside), ValueSide::BeyondStart) << way << " " << inside;
+        EXPECT_EQ(side(100 - inside), ValueSide::BeyondEnd)
+            << way << " " << inside;
+      }
+      EXPECT_EQ(side(tolerance * 2), ValueSide::Between) << way;
+      EXPECT_EQ(side(100 - tolerance * 2), ValueSide::Between) << way;
+    }
   }
 }
 

@@ -52,6 +52,22 @@ class PlanTest : public testing::Test {
   ExchangeData data_{};
 };
 
+// Each of the 16 groups has its own scale; a group number beyond them wraps
+// like its last hex digit.
+TEST(DrawingScaleTest, TheScaleOfTheHostsGroup) {
+  ExchangeData data{};
+  for (int group = 0; group < 16; ++group) data.GroupScale[group] = 10 + group;
+  for (int group = 0; group < 16; ++group) {
+    data.HostGroup = group;
+    EXPECT_EQ(DrawingScale(data), 10 + group) << group;
+  }
+  for (const auto& [group, scale] : {std::pair{16, 10}, std::pair{31, 25},
+                                     std::pair{-1, 25}, std::pair{-16, 10}}) {
+    data.HostGroup = group;
+    EXPECT_EQ(DrawingScale(data), scale) << group;
+  }
+}
+
 TEST_F(PlanTest, SitePlanPointsAboveEachOtherAtHalfTurnAreRefused) {
   const DimensionPoints points{{-657098.802, -490617.332},
                                {-657098.802, -370420.555},

@@ -127,9 +127,10 @@ TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
   EXPECT_EQ(free.D, 0.25);
   EXPECT_EQ(free.Color, 6);
 
-  // A host type outside 1..10 falls back on 1; a choice outside 1..10 takes
-  // the host's type.
-  const int host_types[][2] = {{-3, 1}, {10, 10}, {11, 1}, {12, 1}};
+  // A host type outside 0..10 falls back on 1 (0 is the free size); a choice
+  // outside 1..10 takes the host's type.
+  const int host_types[][2] = {{-3, 1}, {-1, 1},  {0, 0},  {1, 1},
+                               {9, 9},  {10, 10}, {11, 1}, {12, 1}};
   for (const auto& [type, used] : host_types) {
     data.HostTextType = type;
     EXPECT_EQ(ChooseTextFrame(0, data).Type, used) << type;
@@ -138,10 +139,23 @@ TEST(TextFrameTest, ChoiceNamesATextTypeOrTheHostsCurrentOne) {
   }
 }
 
+// 0 up to below 360; turned a half turn on beyond 90 + 1e-8.
 TEST(TextAngleTest, NeverUpsideDown) {
   const std::pair<double, double> cases[] = {
-      {0, 0},    {90, 90},   {135, 315}, {180, 0},  {270, 90},
-      {91, 271}, {300, 300}, {-90, 90},  {450, 90}, {225, 45},
+      {0, 0},
+      {90, 90},
+      {135, 315},
+      {180, 0},
+      {270, 90},
+      {91, 271},
+      {300, 300},
+      {-90, 90},
+      {450, 90},
+      {225, 45},
+      {179.5, 359.5},
+      {359.5, 359.5},
+      {90.00000001, 90.00000001},
+      {90.00000002, 270.00000002},
   };
   for (const auto& [drawing, text] : cases) {
     EXPECT_NEAR(ValueTextAngle(drawing), text, 1e-9) << drawing;
@@ -175,28 +189,27 @@ TEST(ValueLabelTest, NegativeDistancePutsTheValueBelow) {
   EXPECT_DOUBLE_EQ(label.Position.y, 17);
 }
 
+// A free-size frame's colour goes out as the host gave it, unmapped (a
+// colour number beyond 9 would otherwise move up by 91).
+constexpr TextFrame kFreeFrame{0, 2.5, 2.5, 0, 12};
+
 TEST(LineAndValueTest, FigureFormHasNoFlagNorTextCodeLine) {
   test::FreshRun run;
-  DimensionLine line;
-  line.D1 = {0, 20};
-  line.D2 = {100, 20};
+  const DimensionLine line = MakeDimensionLine({0, 20}, {100, 20}, {0, 20}, 0);
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(run.Output, line, TextFrame{}, label, true);
-  const std::vector<std::string> expected = {"cn1", "msg", "0 20 100 20",
-                                             "cs 47.75 20.5 10 0 \"", "100"};
+  WriteLineAndValue(run.Output, line, kFreeFrame, label, true);
+  const std::vector<std::string> expected = {
+      "cn0 2.5 2.5 0 12", "msg", "0 20 100 20", "cs 47.75 20.5 10 0 \"", "100"};
   EXPECT_EQ(run.Lines(), expected);
 }
 
 TEST(LineAndValueTest, PlainFormWritesSegmentTextTypeCodeAndText) {
   test::FreshRun run;
-  DimensionLine line;
-  line.D1 = {0, 20};
-  line.D2 = {100, 20};
+  const DimensionLine line = MakeDimensionLine({0, 20}, {100, 20}, {0, 20}, 0);
   const ValueLabel label{"100", {47.75, 20.5}, {10, 0}};
-  WriteLineAndValue(run.Output, line, TextFrame{0, 2.5, 2.5, 0, 3}, label,
-                    false);
+  WriteLineAndValue(run.Output, line, kFreeFrame, label, false);
   const std::vector<std::string> expected = {
-      "z3",  "0 20 100 20", "cn0 2.5 2.5 0 3",
+      "z3",  "0 20 100 20", "cn0 2.5 2.5 0 12",
       "cc0", "z3",          "cs 47.75 20.5 10 0 \"",
       "100"};
   EXPECT_EQ(run.Lines(), expected);

@@ -46,6 +46,39 @@ TEST(FormControls, EveryControlMapsToOneFieldOfItsKind) {
   EXPECT_EQ(CheckOf(form, ControlId::AsFigure), &form.AsFigure);
 }
 
+// Edit lengths in Shift-JIS bytes. The input method stays off in the lists
+// and in every edit that takes a number, and is left alone in the two edits
+// where Japanese prefixes and suffixes are typed.
+TEST(FormControls, EditLengthsAndInputMethod) {
+  const std::map<std::string, std::pair<int, bool>> edits = {
+      {"Edit7", {8, true}},   {"Edit8", {8, true}},   {"Edit1", {16, true}},
+      {"Edit2", {32, false}}, {"Edit3", {32, false}}, {"Edit4", {16, true}},
+      {"Edit5", {16, true}},  {"Edit6", {16, true}},  {"Edit9", {16, true}}};
+  TForm1 form;
+  for (const ControlRow& row : ControlRows()) {
+    if (row.Kind == ControlKind::Edit) {
+      const auto [length, ime_off] = edits.at(row.Name);
+      EXPECT_EQ(EditOf(form, row.Id)->MaxLength, length) << row.Name;
+      EXPECT_EQ(row.ImeOff, ime_off) << row.Name;
+    } else {
+      EXPECT_EQ(row.MaxLength, 0) << row.Name;
+      EXPECT_EQ(row.ImeOff, row.Kind == ControlKind::List) << row.Name;
+    }
+  }
+}
+
+// The dimension tests take the options' defaults for the dialog's: they are
+// what OK reads from the dialog as it first opens, with the host's current
+// text type chosen.
+TEST(FormControls, InitialDialogGivesTheDefaultOptions) {
+  TForm1 form;
+  form.TextType.Items = {"current"};
+  form.TextType.ItemIndex = 0;
+  DimensionOptions read;
+  ASSERT_EQ(ReadDimensionOptions(form, read), std::nullopt);
+  EXPECT_TRUE(read == DimensionOptions{});
+}
+
 // Every control whose value OK can refuse is checked exactly once: each list
 // and radio group, and each edit with a limit.
 TEST(FormControls, OkChecksEveryControlThatCanBeRefused) {

@@ -183,12 +183,14 @@ TEST(OkCommandTest, DrawingShowsProgressThenCloses) {
 TEST(OkCommandTest, OutputStartsWithTheAttributesAndEndsWithTheMarkers) {
   TempFolder folder;
   HostInput input;
+  // Numbers beyond 9 would change if they were mapped as the host's lists
+  // number them; the host's own go back as they came.
   input.Attributes = {"lg3",
                       "ly5",
-                      "lc4",
-                      "lt2",
+                      "lc12",
+                      "lt12",
                       "lw3",
-                      "cn2",
+                      "cn0 2.5 2.5 0.5 12",
                       "cn\"$\x82\x6c\x82\x72 \x96\xbe\x92\xa9" /* ＭＳ 明朝 */};
   test::PrepareFolder(folder, input);
   const auto result =
@@ -199,15 +201,15 @@ TEST(OkCommandTest, OutputStartsWithTheAttributesAndEndsWithTheMarkers) {
   const std::vector<std::string> expected = {
       "lg3",
       "ly5",
-      "lc4",
-      "pn4",
-      "lt2",
+      "lc12",
+      "pn12",
+      "lt12",
       "lw3",
       "cn\"$\x82\x6c\x82\x72 \x96\xbe\x92\xa9",
       "z3"};
   EXPECT_EQ(head, expected);
-  // The value used text type 1; the host's type 2 comes back at the end.
-  EXPECT_EQ(lines.back(), "cn2");
+  // The value used text type 1; the host's free size comes back at the end.
+  EXPECT_EQ(lines.back(), "cn0 2.5 2.5 0.5 12");
 }
 
 TEST(OkCommandTest, ZeroLengthShowsTheMessageAfterSaving) {
@@ -362,13 +364,22 @@ INSTANTIATE_TEST_SUITE_P(
         ExtremeCase{"ZeroScale",
                     Input(0, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}), nullptr,
                     true},
+        // A glyph's size goes out as the bare marker scale: up to 1e308 is
+        // written.
         ExtremeCase{"HugeMarkerScale",
                     Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     [](TForm1& f) {
-                      f.MarkerScale.Text = "1e307";
+                      f.MarkerScale.Text = "1e308";
                       f.StartMarker.ItemIndex = 1;
                     },
                     true},
+        ExtremeCase{"MarkerScaleBeyondWhatIsWritten",
+                    Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    [](TForm1& f) {
+                      f.MarkerScale.Text = "1.01e308";
+                      f.StartMarker.ItemIndex = 1;
+                    },
+                    false},
         ExtremeCase{"TinyLength",
                     Input(1, {{0, 0}, {2e-10, 0}, {0, 1}, {0, 0}}), nullptr,
                     true},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -125,11 +126,17 @@ TEST_F(SettingsFileTest, EditTextWithLineBreakKeepsEveryValueOnItsLine) {
   EXPECT_EQ(loaded.AsFigure.Checked, false);
 }
 
-TEST_F(SettingsFileTest, GroupOutsideTheTableWritesScaleOne) {
-  data_.HostGroup = 99;
-  data_.GroupScale.fill(20);
-  const std::string text = FormatSettings(ShownForm(), data_);
-  EXPECT_NE(text.find("\r\n99\r\n1\r\n0\r\n"), std::string::npos) << text;
+TEST_F(SettingsFileTest, GroupWritesItsScaleOrOneOutsideTheTable) {
+  for (int group = 0; group < 16; ++group) data_.GroupScale[group] = 10 + group;
+  for (const auto& [group, lines] :
+       {std::pair{-1, "\r\n-1\r\n1\r\n"}, std::pair{0, "\r\n0\r\n10\r\n"},
+        std::pair{15, "\r\n15\r\n25\r\n"}, std::pair{16, "\r\n16\r\n1\r\n"},
+        std::pair{99, "\r\n99\r\n1\r\n"}}) {
+    data_.HostGroup = group;
+    const std::string text = FormatSettings(ShownForm(), data_);
+    EXPECT_NE(text.find(std::string(lines) + "0\r\n"), std::string::npos)
+        << text;
+  }
 }
 
 TEST_F(SettingsFileTest, SaveThenLoadRestoresEveryControl) {
@@ -493,14 +500,27 @@ TEST_F(SettingsFileTest, ReaderReportsAReadFailure) {
 }
 #endif
 
+// A list takes -1 beyond its last item, a radio group its last option;
+// negative values become 0 for both.
 TEST(StoredIndexTest, ListsAndRadioGroups) {
-  EXPECT_EQ(StoredListIndex(-3, 3), 0);
-  EXPECT_EQ(StoredListIndex(2, 3), 2);
-  EXPECT_EQ(StoredListIndex(3, 3), -1);
-  EXPECT_EQ(StoredListIndex(0, 0), -1);
-  EXPECT_EQ(StoredRadioIndex(-3, 2), 0);
-  EXPECT_EQ(StoredRadioIndex(5, 2), 1);
-  EXPECT_EQ(StoredRadioIndex(0, 0), -1);
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  const struct {
+    int32_t value;
+    std::size_t items;
+    int list, radio;
+  } cases[] = {
+      {kMin, 3, 0, 0}, {-3, 3, 0, 0},  {-1, 3, 0, 0}, {0, 3, 0, 0},
+      {1, 3, 1, 1},    {2, 3, 2, 2},   {3, 3, -1, 2}, {kMax, 3, -1, 2},
+      {0, 1, 0, 0},    {1, 1, -1, 0},  {-1, 1, 0, 0}, {0, 0, -1, -1},
+      {-1, 0, -1, -1}, {1, 0, -1, -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StoredListIndex(c.value, c.items), c.list)
+        << c.value << " of " << c.items;
+    EXPECT_EQ(StoredRadioIndex(c.value, c.items), c.radio)
+        << c.value << " of " << c.items;
+  }
 }
 
 TEST(EditTextFromFileTest, CutsOnCharacterBoundaries) {
