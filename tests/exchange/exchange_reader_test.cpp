@@ -83,8 +83,14 @@ const LineCase kHeaderCases[] = {
        }
      }},
     {"text_types_nine_numbers_ignored",
-     {Numbers("hcw", 1, 9)},
-     [](auto& r) { EXPECT_EQ(r.Data.TextTypes[0].W, 3.0); }},
+     {Numbers("hcw", 1, 9), Numbers("hch", 11, 9), Numbers("hcd", 21, 9),
+      Numbers("hcc", 31, 9)},
+     [](auto& r) {
+       EXPECT_EQ(r.Data.TextTypes[0].W, 3.0);
+       EXPECT_EQ(r.Data.TextTypes[0].H, 3.0);
+       EXPECT_EQ(r.Data.TextTypes[0].D, 0.0);
+       EXPECT_EQ(r.Data.TextTypes[0].Color, 2);
+     }},
     {"hcc_colour_not_an_integer_reads_0",
      {"hcc 1.5 2 3 4 5 6 7 8 9 10"},
      [](auto& r) {
@@ -455,16 +461,20 @@ const LineCase kEntityCases[] = {
        EXPECT_EQ(r.Data.Lines[0].Head.ZFlags, 1);
        EXPECT_EQ(r.Data.Lines[1].Head.ZFlags, 0);
      }},
-    {"order_across_kinds",
-     {"1 2 3 4", "ci 1 2 3", "5 6 7 8", "pt 1 1", "ci 4 5 6"},
+    {"order_across_all_fifteen_kinds",
+     {"1 2 3 4", "ci 1 2 3", "ci 1 2 3 4 5 6 7", "ch 1 2 3 4 \"a", "pt 1 1",
+      "pt 1 2 3 4 5 6", "msg", "0 0 100 0", "cs 50 1 1 0 \"100",
+      "BL 5 6 x n", "sl 1 2 3 4", "sl 0 0 5 0 5 5", "sl 0 0 5 0 5 5 0 5",
+      "sc 1 2 3 4 5 6 7 8", "se 1 2 3 4 5 6 7 8", "so 1 2 3 4 5 6 7 8",
+      "sg 1 2 3 4 5 6 7 8", "5 6 7 8", "ci 4 5 6"},
      [](auto& r) {
-       const int32_t expected[][2] = {{kKindLine, 0},
-                                      {kKindCircle, 0},
-                                      {kKindLine, 1},
-                                      {kKindPoint, 0},
-                                      {kKindCircle, 1}};
-       ASSERT_EQ(r.Data.EntityOrder.Count(), 5u);
-       for (int i = 0; i < 5; ++i) {
+       // Kinds are the stored numbers of the file format, not just labels.
+       const int32_t expected[][2] = {
+           {1, 0},  {2, 0},  {3, 0},  {4, 0},  {5, 0},  {6, 0},
+           {7, 0},  {8, 0},  {9, 0},  {10, 0}, {11, 0}, {12, 0},
+           {13, 0}, {14, 0}, {15, 0}, {1, 1},  {2, 1}};
+       ASSERT_EQ(r.Data.EntityOrder.Count(), std::size(expected));
+       for (std::size_t i = 0; i < std::size(expected); ++i) {
          EXPECT_EQ(r.Data.EntityOrder[i].Kind, expected[i][0]) << i;
          EXPECT_EQ(r.Data.EntityOrder[i].Index, expected[i][1]) << i;
        }
