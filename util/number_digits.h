@@ -9,7 +9,7 @@ inline constexpr int kMaxSignificantDigits = 18;
 // value = 0.d1 d2 ... dn x 10^exponent; trailing zeros are dropped and
 // count == 0 means zero (exponent is then 0).
 struct DecimalDigits {
-  char digits[kMaxSignificantDigits + 1];
+  char digits[kMaxSignificantDigits];
   int count;
   int exponent;
 };

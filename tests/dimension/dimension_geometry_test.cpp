@@ -194,5 +194,21 @@ TEST(RunLineTest, UnderTheValueOnItsSideElseByTheOvershoot) {
   EXPECT_FALSE(MakeRunLine({100, 20}, 180, false, 30, 1e-10));
 }
 
+TEST(PointAlongTest, QuarterTurnsAreExactAndTinyAnglesKeepTheirDigits) {
+  struct Row {
+    double degrees, x, y;
+  };
+  const Row rows[] = {
+      {0, 1000, 0},     {90, 0, 1000},         {180, -1000, 0},
+      {270, 0, -1000},  {-90, 0, -1000},       {450, 0, 1000},
+      {-720, 1000, 0},  {1e-10, 1000, 1.7453292519943296e-9},
+  };
+  for (const Row& row : rows) {
+    const Point p = PointAlong({0, 0}, 1000, row.degrees);
+    EXPECT_DOUBLE_EQ(p.x, row.x) << row.degrees;
+    EXPECT_DOUBLE_EQ(p.y, row.y) << row.degrees;
+  }
+}
+
 }  // namespace
 }  // namespace halvane

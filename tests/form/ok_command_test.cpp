@@ -133,6 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
                      [](TForm1& f) { f.ArrowLength.Text = "1000"; }},
         AcceptedCase{"ArrowAngle179_9",
                      [](TForm1& f) { f.ArrowAngle.Text = "179.9"; }},
+        AcceptedCase{"JustAboveTheOpenZeros",
+                     [](TForm1& f) {
+                       f.ArrowLength.Text = "0.5";
+                       f.ArrowAngle.Text = "0.5";
+                       f.MarkerScale.Text = "0.5";
+                     }},
         AcceptedCase{"MalformedDistancesReadAsZero",
                      [](TForm1& f) {
                        f.ExtensionGap.Text = "abc";

@@ -157,7 +157,10 @@ INSTANTIATE_TEST_SUITE_P(
         FloatRangeCase{"  1.5x", true, 1.5, 5},
         FloatRangeCase{"1,5", true, 1, 1}, FloatRangeCase{". 1", true, 0, 1},
         FloatRangeCase{"1e400,", false, 0, 5},
-        FloatRangeCase{"1e-400,", true, 0, 6}, FloatRangeCase{"-", false, 0, 0},
+        FloatRangeCase{"1e-400,", true, 0, 6},
+        // 1e320 written with a negative exponent is still too large.
+        FloatRangeCase{Run("1", 330, '0', "e-10,"), false, 0, 335},
+        FloatRangeCase{"-", false, 0, 0},
         FloatRangeCase{" x", false, 0, 0}, FloatRangeCase{"", false, 0, 0}));
 
 }  // namespace
