@@ -31,7 +31,7 @@ DimensionLine MakeDimensionLine(Point p1, Point p2, Point p3, double angle);
 Segment MakeExtensionLine(Point p, double line_height, double angle, double gap,
                           double overshoot);
 
-enum class ValueSide { Between = 0, BeyondStart = 1, BeyondEnd = 2 };
+enum class ValueSide { Between, BeyondStart, BeyondEnd };
 
 struct ValuePlacement {
   ValueSide Side = ValueSide::Between;

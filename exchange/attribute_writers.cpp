@@ -26,7 +26,7 @@ constexpr int32_t kDottedLineTypeOffset = 1;
 constexpr int32_t kExtendedLineTypeOffset = 12;
 
 void AppendDecimal(std::string& out, int32_t n) {
-  char digits[16];
+  char digits[11];  // "-2147483648"
   const auto result = std::to_chars(digits, digits + sizeof digits, n);
   out.append(digits, result.ptr);
 }

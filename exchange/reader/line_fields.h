@@ -26,7 +26,7 @@ struct LineFields {
 
   // ParseFloat of field k.
   double Number(int k) const {
-    if (k >= 1 && k <= Count && (Known >> (k - 1) & 1u) != 0) {
+    if (k > 0 && k <= Count && (Known >> (k - 1) & 1u) != 0) {
       return Numbers[k - 1];
     }
     return ParseFloat(Field(k));

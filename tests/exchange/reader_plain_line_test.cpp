@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                   29,
                   {"-1.5", "2", "31160.742555582", "0.25"}},
         PlainCase{"lf_only", "ci 1 2 3\n" + kAfter, 9, {"ci", "1", "2", "3"}},
+        PlainCase{"printable_marks", "!# ~\n" + kAfter, 5, {"!#", "~"}},
         PlainCase{
             "runs_of_spaces", "  lg3   5  \r\n" + kAfter, 13, {"lg3", "5", ""}},
         PlainCase{"blank_line", "\r\n" + kAfter, 2, {""}},
@@ -104,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlainCase{
             "nul_left_alone", std::string("1 \0 2\n", 6) + kAfter, -1, {}},
         PlainCase{"no_line_end_in_buffer", "1 2 3 4 5 6 7 8 9", -1, {}},
-        PlainCase{"line_end_in_last_bytes", "1 2 3\r\n", 7, {"1", "2", "3"}},
+        PlainCase{
+            "line_end_in_last_bytes", "1 ab 3\r\n", 8, {"1", "ab", "3"}},
         PlainCase{"cr_in_last_byte", "1 2 3\r", -1, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -47,13 +47,17 @@ const LineCase kTextCases[] = {
        EXPECT_EQ(t.D, 0.5);
        EXPECT_EQ(t.Head.Color, 4);
      }},
-    {"text_type_11_takes_free_size",
-     {"cn11", "ch 0 0 1 0 \"a"},
+    {"text_types_1_and_10_from_the_header_11_free",
+     {"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 11 12 13 14 15 16 17 18 19 20", "cn1",
+      "ch 0 0 1 0 \"a", "cn10", "ch 0 0 1 0 \"a", "cn11", "ch 0 0 1 0 \"a"},
      [](auto& r) {
-       const TJwwEntText& t = r.Data.Texts[0];
-       EXPECT_EQ(t.TextType, 11);
-       EXPECT_EQ(t.W, 2.0);
-       EXPECT_EQ(t.Head.Color, 1);
+       const double w[] = {1, 10, 2};
+       const int32_t color[] = {11, 20, 1};
+       ASSERT_EQ(r.Data.Texts.Count(), 3u);
+       for (std::size_t i = 0; i < 3; ++i) {
+         EXPECT_EQ(r.Data.Texts[i].W, w[i]) << i;
+         EXPECT_EQ(r.Data.Texts[i].Head.Color, color[i]) << i;
+       }
      }},
     {"all_styles",
      {"ch 0 0 1 0 \"a", "cv 0 0 1 0 \"a", "cs 0 0 1 0 \"a", "cr 0 0 1 0 \"a",

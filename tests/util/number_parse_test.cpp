@@ -160,6 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         FloatRangeCase{"1e-400,", true, 0, 6},
         // 1e320 written with a negative exponent is still too large.
         FloatRangeCase{Run("1", 330, '0', "e-10,"), false, 0, 335},
+        FloatRangeCase{Run("1", 3500, '0', "e-4000,"), true, 0, 3507},
         FloatRangeCase{"-", false, 0, 0},
         FloatRangeCase{" x", false, 0, 0}, FloatRangeCase{"", false, 0, 0}));
 
