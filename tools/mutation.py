@@ -264,7 +264,9 @@ def equivalents(path=ROOT / "tools" / "mutation-equivalent.txt"):
     for line in path.read_text(encoding="utf-8").splitlines():
         if not line.strip() or line.startswith("#"):
             continue
-        where, code, why = (part.strip() for part in line.split(" | ", 2))
+        # The source line may hold " | " itself; the reason never does.
+        where, rest = line.split(" | ", 1)
+        code, why = (part.strip() for part in rest.rsplit(" | ", 1))
         file, change = where.split(": ", 1)
         before, after = (side.strip() for side in change.split("->"))
         out[(file, before, after, code)] = why

@@ -74,7 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
                   29,
                   {"-1.5", "2", "31160.742555582", "0.25"}},
         PlainCase{"lf_only", "ci 1 2 3\n" + kAfter, 9, {"ci", "1", "2", "3"}},
-        PlainCase{"printable_marks", "!# ~\n" + kAfter, 5, {"!#", "~"}},
         PlainCase{
             "runs_of_spaces", "  lg3   5  \r\n" + kAfter, 13, {"lg3", "5", ""}},
         PlainCase{"blank_line", "\r\n" + kAfter, 2, {""}},
