@@ -199,9 +199,10 @@ TEST(PointAlongTest, QuarterTurnsAreExactAndTinyAnglesKeepTheirDigits) {
     double degrees, x, y;
   };
   const Row rows[] = {
-      {0, 1000, 0},     {90, 0, 1000},         {180, -1000, 0},
-      {270, 0, -1000},  {-90, 0, -1000},       {450, 0, 1000},
-      {-720, 1000, 0},  {1e-10, 1000, 1.7453292519943296e-9},
+      {0, 1000, 0},    {90, 0, 1000},
+      {180, -1000, 0}, {270, 0, -1000},
+      {-90, 0, -1000}, {450, 0, 1000},
+      {-720, 1000, 0}, {1e-10, 1000, 1.7453292519943296e-9},
   };
   for (const Row& row : rows) {
     const Point p = PointAlong({0, 0}, 1000, row.degrees);

@@ -104,8 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlainCase{
             "nul_left_alone", std::string("1 \0 2\n", 6) + kAfter, -1, {}},
         PlainCase{"no_line_end_in_buffer", "1 2 3 4 5 6 7 8 9", -1, {}},
-        PlainCase{
-            "line_end_in_last_bytes", "1 ab 3\r\n", 8, {"1", "ab", "3"}},
+        PlainCase{"line_end_in_last_bytes", "1 ab 3\r\n", 8, {"1", "ab", "3"}},
         PlainCase{"cr_in_last_byte", "1 2 3\r", -1, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

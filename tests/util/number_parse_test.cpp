@@ -1,11 +1,11 @@
+#include "util/number_parse.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
 #include <limits>
 #include <string>
-
-#include "util/number_parse.h"
 
 namespace halvane {
 namespace {
@@ -161,8 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
         // 1e320 written with a negative exponent is still too large.
         FloatRangeCase{Run("1", 330, '0', "e-10,"), false, 0, 335},
         FloatRangeCase{Run("1", 3500, '0', "e-4000,"), true, 0, 3507},
-        FloatRangeCase{"-", false, 0, 0},
-        FloatRangeCase{" x", false, 0, 0}, FloatRangeCase{"", false, 0, 0}));
+        FloatRangeCase{"-", false, 0, 0}, FloatRangeCase{" x", false, 0, 0},
+        FloatRangeCase{"", false, 0, 0}));
 
 }  // namespace
 }  // namespace halvane
