@@ -194,20 +194,27 @@ TEST(RunLineTest, UnderTheValueOnItsSideElseByTheOvershoot) {
   EXPECT_FALSE(MakeRunLine({100, 20}, 180, false, 30, 1e-10));
 }
 
-TEST(PointAlongTest, QuarterTurnsAreExactAndTinyAnglesKeepTheirDigits) {
+TEST(PointAlongTest, QuarterTurnsAreExactAndOtherAnglesCorrectlyRounded) {
   struct Row {
     double degrees, x, y;
   };
   const Row rows[] = {
-      {0, 1000, 0},    {90, 0, 1000},
-      {180, -1000, 0}, {270, 0, -1000},
-      {-90, 0, -1000}, {450, 0, 1000},
-      {-720, 1000, 0}, {1e-10, 1000, 1.7453292519943296e-9},
+      {0, 1000, 0},
+      {90, 0, 1000},
+      {180, -1000, 0},
+      {270, 0, -1000},
+      {-90, 0, -1000},
+      {450, 0, 1000},
+      {-720, 1000, 0},
+      {1e-10, 1000, 1.7453292519943295e-9},
+      // Just past the eighth turns, where the reduction changes quarter.
+      {45.5869, 699.82667792319774, 714.31269124031451},
+      {135.1282, -708.68716979571002, 705.52285247676173},
   };
   for (const Row& row : rows) {
     const Point p = PointAlong({0, 0}, 1000, row.degrees);
-    EXPECT_DOUBLE_EQ(p.x, row.x) << row.degrees;
-    EXPECT_DOUBLE_EQ(p.y, row.y) << row.degrees;
+    EXPECT_EQ(p.x, row.x) << row.degrees;
+    EXPECT_EQ(p.y, row.y) << row.degrees;
   }
 }
 
