@@ -76,6 +76,12 @@ TEST_F(PlanTest, SitePlanPointsAboveEachOtherAtHalfTurnAreRefused) {
   EXPECT_FALSE(Plan(points, 180));
 }
 
+TEST_F(PlanTest, LengthOfExactlyTheToleranceIsDrawn) {
+  const double below = std::nextafter(1e-10, 0.0);
+  EXPECT_TRUE(Plan({{0, 0}, {1e-10, 5}, {0, 10}, {0, 20}}, 0));
+  EXPECT_FALSE(Plan({{0, 0}, {below, 5}, {0, 10}, {0, 20}}, 0));
+}
+
 // Coordinates of every size the host may hand over, and axis angles whose
 // turns leave noise (quarter and half turns in radians are not exact).
 constexpr double kSizes[] = {1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};

@@ -168,8 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
                      PutZFlags(out, 24);
                      PutZFlags(out, 4);
                      PutZFlags(out, 4);
+                     PutZFlags(out, 1);
                    },
-                   {"z1", "z2", "z3", "z5", "z4", "z5", "z3", "z3"}}),
+                   {"z1", "z2", "z3", "z5", "z4", "z5", "z3", "z3", "z1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
