@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <random>
 #include <string>
 
 #include "reader_test_support.h"
@@ -62,7 +63,9 @@ std::size_t OrderedOfKind(const ExchangeData& d, int32_t kind) {
 class ReaderAllocationTest : public ReaderTest {};
 
 TEST_F(ReaderAllocationTest, FailedAllocationEndsTheReadKeepingWhatWasStored) {
-  const fs::path path = fs::temp_directory_path() / "halvane_reader_alloc.txt";
+  const fs::path path =
+      fs::temp_directory_path() /
+      ("halvane_reader_alloc_" + std::to_string(std::random_device{}()));
   {
     std::ofstream out(path, std::ios::binary);
     out << "file=" << std::string(300, 'p') << "\r\n";

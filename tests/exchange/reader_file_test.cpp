@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "reader_test_support.h"
@@ -19,8 +20,11 @@ class ReaderFileTest : public ReaderTest {
   void SetUp() override {
     ReaderTest::SetUp();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // Unique, so that two runs of the suite at once (a native and a sanitizer
+    // build) never share a folder.
     dir_ = fs::temp_directory_path() /
-           (std::string("halvane_reader_") + info->name());
+           (std::string("halvane_reader_") + info->name() + "_" +
+            std::to_string(std::random_device{}()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
