@@ -178,6 +178,9 @@ constexpr ControlRow Memo(C id, const char* name, Items lines,
           .Items = lines,
           .Place = place};
 }
+constexpr ControlRow Pane(C id, const char* name, PixelRect place) {
+  return {.Id = id, .Name = name, .Kind = ControlKind::Pane, .Place = place};
+}
 constexpr ControlRow Status(C id, const char* name, std::string F::*field,
                             const char* caption, PixelRect place) {
   return {.Id = id,
@@ -251,8 +254,9 @@ constexpr ControlRow kControls[] = {
            "\x83\x4c\x83\x83\x83\x93\x83\x5a\x83\x8b(&N)" /* キャンセル(&N) */,
            {360, 312, 137, 33}),
     Memo(C::Help, "Memo1", kHelpLines, {312, 0, 193, 225}),
+    Pane(C::Preview, "Preview", {512, 8, 320, 336}),
     Status(C::Status, "LabelA1", &F::StatusText,
-           "\x81\x40" /* full-width space */, {0, 351, 511, 24}),
+           "\x81\x40" /* full-width space */, {0, 351, 840, 24}),
 };
 
 constexpr bool InTabOrder() {

@@ -12,7 +12,7 @@
 
 namespace halvane {
 
-enum class ControlKind { List, Edit, Radio, Check, Button, Memo, Status };
+enum class ControlKind { List, Edit, Radio, Check, Button, Memo, Pane, Status };
 
 // Pixels at 96 dpi, client coordinates.
 struct PixelRect {

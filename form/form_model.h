@@ -12,6 +12,7 @@
 
 #include "dimension/dimension_options.h"
 #include "form/exchange_run.h"
+#include "form/preview_scene.h"
 #include "util/native_path.h"
 
 namespace halvane {
@@ -42,6 +43,7 @@ enum class ControlId {
   Ok,
   Cancel,
   Help,
+  Preview,
   Status,
 };
 
@@ -78,6 +80,8 @@ class FormToolkit {
   virtual void ShowMessage(std::string_view text) = 0;
   // Paints the status label with the form's StatusText at once.
   virtual void RepaintStatus() = 0;
+  // Paints the preview pane with the form's Preview at once.
+  virtual void RepaintPreview() = 0;
   // Closes the dialog; the toolkit then runs FormClose.
   virtual void Close() = 0;
   virtual void GetPosition(int& left, int& top) = 0;
@@ -99,6 +103,10 @@ class TForm1 {
   void FormClose();
   void OkClick();
   void CancelClick();
+  // After any control changed: works out the preview and repaints it. Does
+  // nothing while the form is being filled or before it is shown.
+  void ApplyLive();
+  bool Live() const { return run_open_ && filling_ == 0; }
 
   void LoadSettings(const NativePath& path);
   void SaveSettings(const NativePath& path);
@@ -114,6 +122,7 @@ class TForm1 {
   CheckControl Separators, UnitSuffix, FullWidth, AsFigure;
   EditControl ValueDistance, ExtensionGap, ExtensionOvershoot, ReverseOvershoot;
   std::string StatusText;
+  PreviewScene Preview;
 
   // The command the batch file chose; the settings are the same for all.
   DimensionDirection Direction = DimensionDirection::Horizontal;
@@ -139,6 +148,21 @@ class TForm1 {
   bool run_open_ = false;
   // The host's file is left as it is: the run ended before the dialog opened.
   bool keep_host_file_ = false;
+  int filling_ = 0;  // FormFilling guards now open
+  friend class FormFilling;
+};
+
+// While one lives, the controls are being written from the model, and the
+// changes they report are not the user's.
+class FormFilling {
+ public:
+  explicit FormFilling(TForm1& form) : form_(form) { ++form_.filling_; }
+  ~FormFilling() { --form_.filling_; }
+  FormFilling(const FormFilling&) = delete;
+  FormFilling& operator=(const FormFilling&) = delete;
+
+ private:
+  TForm1& form_;
 };
 
 }  // namespace halvane

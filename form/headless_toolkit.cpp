@@ -22,6 +22,8 @@ void HeadlessToolkit::RepaintStatus() {
   Events.push_back("status " + form_.StatusText);
 }
 
+void HeadlessToolkit::RepaintPreview() { ++PreviewRepaints; }
+
 void HeadlessToolkit::Close() {
   Events.push_back("close");
   Closed = true;

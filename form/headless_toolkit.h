@@ -20,6 +20,7 @@ class HeadlessToolkit : public FormToolkit {
   void SetFocus(ControlId control) override;
   void ShowMessage(std::string_view text) override;
   void RepaintStatus() override;
+  void RepaintPreview() override;
   void Close() override;
   void GetPosition(int& left, int& top) override;
   void MoveTo(int left, int top) override;
@@ -29,6 +30,7 @@ class HeadlessToolkit : public FormToolkit {
   // "move <left> <top>"; texts in Shift-JIS.
   std::vector<std::string> Events;
   bool Closed = false;
+  int PreviewRepaints = 0;  // kept apart: the runner reports only Events
   int Left = 0;
   int Top = 0;
 

@@ -20,7 +20,7 @@ struct LabelPlace {
   int FontHeight;  // character height in pixels
 };
 
-inline constexpr int kClientWidth = 511;
+inline constexpr int kClientWidth = 840;
 inline constexpr int kClientHeight = 375;
 inline constexpr int kFormLeft = 194;  // before the settings move it
 inline constexpr int kFormTop = 107;

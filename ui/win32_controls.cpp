@@ -140,7 +140,7 @@ std::wstring MemoText(std::span<const char* const> lines,
 }
 
 HWND MakeControl(HWND dialog, const ControlRow& row, TForm1& form,
-                 const DialogGdi& gdi) {
+                 const DialogGdi& gdi, const PreviewPaneState& preview) {
   const ControlId id = row.Id;
   const PixelRect& place = row.Place;
   switch (row.Kind) {
@@ -168,6 +168,8 @@ HWND MakeControl(HWND dialog, const ControlRow& row, TForm1& form,
       if (memo) LeaveDialogKeysToDialog(memo);
       return memo;
     }
+    case ControlKind::Pane:
+      return MakePreviewPane(dialog, place, ChildId(id), preview);
     case ControlKind::Status:
       return MakeChild(dialog, L"STATIC", L"",
                        SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, place,
@@ -202,9 +204,9 @@ DialogGdi::DialogGdi()
     : FormBrush(CreateSolidBrush(ToColorRef(kFormColour))),
       MemoBrush(CreateSolidBrush(ToColorRef(kMemoColour))),
       StatusBrush(CreateSolidBrush(ToColorRef(kStatusColour))) {
-  const std::wstring face = DialogFontFace();
-  Font = MakeDialogFont(face, kFontHeight);
-  SmallFont = MakeDialogFont(face, 11);  // Label15
+  Face = DialogFontFace();
+  Font = MakeDialogFont(Face, kFontHeight);
+  SmallFont = MakeDialogFont(Face, 11);  // Label15
 }
 
 DialogGdi::~DialogGdi() {
@@ -232,6 +234,7 @@ std::optional<ControlId> DialogControls::Find(HWND window) const {
 }
 
 bool CreateDialogControls(HWND dialog, TForm1& form, const DialogGdi& gdi,
+                          const PreviewPaneState& preview,
                           DialogControls& controls) {
   if (!gdi.Font || !gdi.SmallFont) return false;
   for (const ControlRow& row : ControlRows()) {
@@ -241,7 +244,7 @@ bool CreateDialogControls(HWND dialog, TForm1& form, const DialogGdi& gdi,
         return false;
       continue;
     }
-    HWND window = MakeControl(dialog, row, form, gdi);
+    HWND window = MakeControl(dialog, row, form, gdi, preview);
     if (!window) return false;
     controls.Windows[static_cast<std::size_t>(row.Id)] = window;
     if (row.ImeOff) ImmAssociateContext(window, nullptr);

@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 #include <optional>
 
 #include "form/form_controls.h"
 #include "form/form_model.h"
+#include "ui/win32_preview.h"
 
 namespace halvane {
 
@@ -19,6 +21,7 @@ class DialogGdi {
   DialogGdi(const DialogGdi&) = delete;
   DialogGdi& operator=(const DialogGdi&) = delete;
 
+  std::wstring Face;  // of Font and the preview's texts
   HFONT Font = nullptr;
   HFONT SmallFont = nullptr;  // Label15
   HBRUSH FormBrush = nullptr;
@@ -43,6 +46,7 @@ struct DialogControls {
 
 // Creates every control and label; false when a window could not be made.
 bool CreateDialogControls(HWND dialog, TForm1& form, const DialogGdi& gdi,
+                          const PreviewPaneState& preview,
                           DialogControls& controls);
 
 }  // namespace halvane

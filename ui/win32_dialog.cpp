@@ -45,7 +45,9 @@ void SetIcons(HWND window, HINSTANCE instance) {
 }  // namespace
 
 Win32Dialog::Win32Dialog(TForm1& form, DialogObserver* observer)
-    : form_(form), observer_(observer) {
+    : form_(form),
+      observer_(observer),
+      preview_{&form.Preview, gdi_.Face, gdi_.Font} {
   form_.SetToolkit(this);
 }
 
@@ -134,30 +136,43 @@ bool Win32Dialog::OnInit() {
                frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
   bool made = false;
   Guarded(
-      [&] { made = CreateDialogControls(window_, form_, gdi_, controls_); });
+      [&] { made = CreateDialogControls(window_, form_, gdi_, preview_, controls_); });
   return made;
 }
 
 // The controls are filled once, when the form has read its files: the window
 // is not on the screen before, and each write costs a round of messages.
 void Win32Dialog::OnShown() {
-  Guarded([this] { form_.FormShow(); });
-  WriteModelToControls(form_, controls_);
+  {
+    FormFilling filling(form_);
+    Guarded([this] { form_.FormShow(); });
+    WriteModelToControls(form_, controls_);
+  }
+  Guarded([this] { form_.ApplyLive(); });
 }
 
 void Win32Dialog::OnCommand(WPARAM wparam) {
-  if (HIWORD(wparam) != BN_CLICKED) return;
-  switch (LOWORD(wparam)) {
-    case IDOK:  // OK button, Enter, Alt+Y
-      Guarded([this] {
-        ReadControlsIntoModel(controls_, form_);
-        form_.OkClick();
-      });
-      break;
-    case IDCANCEL:  // Cancel button, Esc, Alt+N
-      Guarded([this] { form_.CancelClick(); });
-      break;
+  const WORD code = HIWORD(wparam);
+  if (code == BN_CLICKED && LOWORD(wparam) == IDOK) {  // Enter, Alt+Y
+    Guarded([this] {
+      ReadControlsIntoModel(controls_, form_);
+      form_.OkClick();
+    });
+  } else if (code == BN_CLICKED && LOWORD(wparam) == IDCANCEL) {  // Esc, Alt+N
+    Guarded([this] { form_.CancelClick(); });
+  } else if (code == BN_CLICKED || code == EN_CHANGE || code == CBN_SELCHANGE) {
+    OnChange();
   }
+}
+
+// Every choice, tick and keystroke: the model takes the controls and the
+// preview follows. Changes made while the controls are filled are not read.
+void Win32Dialog::OnChange() {
+  if (!form_.Live() || closing_) return;
+  Guarded([this] {
+    ReadControlsIntoModel(controls_, form_);
+    form_.ApplyLive();
+  });
 }
 
 // The taskbar button belongs to the owner, so minimising goes through it.
@@ -206,6 +221,11 @@ void Win32Dialog::RepaintStatus() {
   SetWindowTextW(label, SjisToWide(form_.StatusText).c_str());
   RedrawWindow(label, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void Win32Dialog::RepaintPreview() {
+  RepaintPreviewPane(controls_.Window(ControlId::Preview));
+  if (observer_) observer_->PreviewPainted(form_.Preview);
 }
 
 void Win32Dialog::Close() {

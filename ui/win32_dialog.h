@@ -18,6 +18,7 @@ class DialogObserver {
   virtual void Shown(HWND dialog, const DialogControls& controls) = 0;
   virtual void MessageShown(std::wstring_view text) = 0;
   virtual void FormClosing() = 0;
+  virtual void PreviewPainted(const PreviewScene& scene) = 0;
 };
 
 class Win32Dialog final : public FormToolkit {
@@ -37,6 +38,7 @@ class Win32Dialog final : public FormToolkit {
   void SetFocus(ControlId control) override;
   void ShowMessage(std::string_view text) override;
   void RepaintStatus() override;
+  void RepaintPreview() override;
   void Close() override;
   void GetPosition(int& left, int& top) override;
   void MoveTo(int left, int top) override;
@@ -49,12 +51,14 @@ class Win32Dialog final : public FormToolkit {
   bool OnInit();
   void OnShown();
   void OnCommand(WPARAM wparam);
+  void OnChange();
   void OnMinimize();
   INT_PTR OnColour(HDC dc, HWND control);
 
   TForm1& form_;
   DialogObserver* observer_;
   DialogGdi gdi_;
+  PreviewPaneState preview_;
   DialogControls controls_;
   HWND window_ = nullptr;
   bool shown_ = false;

@@ -67,6 +67,7 @@ void WriteModelToControls(TForm1& form, const DialogControls& controls) {
         break;
       case ControlKind::Button:
       case ControlKind::Memo:
+      case ControlKind::Pane:
         break;
     }
   }
@@ -96,6 +97,7 @@ void ReadControlsIntoModel(const DialogControls& controls, TForm1& form) {
       case ControlKind::Status:
       case ControlKind::Button:
       case ControlKind::Memo:
+      case ControlKind::Pane:
         break;
     }
   }

@@ -4,6 +4,7 @@
 // text and every FormClose.
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -86,6 +87,19 @@ class ProbeLog final : public RunObserver {
     Write("message " + OneLine(std::wstring(text)));
   }
   void FormClosing() override { Write("close"); }
+  // Where each line of the preview lies in the pane, rounded to pixels.
+  void PreviewPainted(const PreviewScene& scene) override {
+    Write("preview " + std::to_string(scene.Paths.size()) + " paths " +
+          std::to_string(scene.Texts.size()) + " texts" +
+          (scene.Notice.empty() ? "" : " notice"));
+    for (const PreviewPath& path : scene.Paths) {
+      if (path.Points.size() != 2) continue;
+      Write("line " + Numbers({std::lround(path.Points[0].x),
+                               std::lround(path.Points[0].y),
+                               std::lround(path.Points[1].x),
+                               std::lround(path.Points[1].y)}));
+    }
+  }
 
  private:
   void WriteChild(HWND dialog, HWND child) {

@@ -24,6 +24,7 @@ class NoWindow final : public FormToolkit {
   void SetFocus(ControlId) override {}
   void ShowMessage(std::string_view) override {}
   void RepaintStatus() override {}
+  void RepaintPreview() override {}
   void Close() override {}
   void GetPosition(int& left, int& top) override { left = top = 0; }
   void MoveTo(int, int) override {}

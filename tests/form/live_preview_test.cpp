@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "form/form_controls.h"
+#include "form/headless_toolkit.h"
+#include "form/live_preview.h"
+#include "form/preview_fit.h"
+#include "tests/form/host_file.h"
+
+namespace halvane {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+TEST(FitToPane, KeepsTheAspectCentresAndTurnsYDown) {
+  struct Case {
+    std::vector<Point> points;
+    double scale;
+    Point min_corner, max_corner;  // where (MinX, MinY) and (MaxX, MaxY) land
+  };
+  // A 100 x 100 pane with a margin of 10 leaves 80 x 80.
+  const Case cases[] = {
+      {{{0, 0}, {40, 20}}, 2, {10, 70}, {90, 30}},             // wide
+      {{{0, 0}, {20, 40}}, 2, {30, 90}, {70, 10}},             // tall
+      {{{-5, -5}, {5, 5}}, 8, {10, 90}, {90, 10}},             // square
+      {{{100, 7}, {900, 7}}, 0.1, {10, 50}, {90, 50}},         // no height
+      {{{3, 3}}, 1, {50, 50}, {50, 50}},                       // a point
+      {{}, 1, {50, 50}, {50, 50}},                             // nothing
+      {{{0, 0}, {kInf, 1}, {40, 20}}, 2, {10, 70}, {90, 30}},  // not finite
+  };
+  for (const Case& c : cases) {
+    DrawingBox box;
+    for (Point p : c.points) box.Add(p);
+    const FitTransform fit = FitToPane(box, 100, 100, 10);
+    EXPECT_DOUBLE_EQ(fit.Scale, c.scale) << c.points.size();
+    if (box.Empty) continue;
+    const Point low = fit.Apply({box.MinX, box.MinY});
+    const Point high = fit.Apply({box.MaxX, box.MaxY});
+    EXPECT_NEAR(low.x, c.min_corner.x, 1e-9);
+    EXPECT_NEAR(low.y, c.min_corner.y, 1e-9);
+    EXPECT_NEAR(high.x, c.max_corner.x, 1e-9);
+    EXPECT_NEAR(high.y, c.max_corner.y, 1e-9);
+  }
+}
+
+// The preview follows every change once, and none while the controls are
+// being filled from the model.
+TEST(ApplyLive, OneRepaintPerChangeNoneWhileFilling) {
+  test::TempFolder folder;
+  test::PrepareFolder(folder, {});
+  TForm1 form;
+  HeadlessToolkit toolkit(form, folder.Path() / "halvane-run");
+  form.ApplyLive();  // not shown yet
+  EXPECT_EQ(toolkit.PreviewRepaints, 0);
+  form.FormShow();
+  {
+    FormFilling filling(form);
+    form.TextType.ItemIndex = 1;
+    form.StartMarker.ItemIndex = 6;
+    form.ApplyLive();
+    form.Prefix.Text = "A";
+    form.ApplyLive();
+  }
+  EXPECT_EQ(toolkit.PreviewRepaints, 0);
+  const PreviewScene before = form.Preview;
+  for (int change = 1; change <= 3; ++change) {
+    form.EndMarker.ItemIndex = change;
+    form.ApplyLive();
+    EXPECT_EQ(toolkit.PreviewRepaints, change);
+    EXPECT_NE(form.Preview, before);
+  }
+  form.CancelClick();
+  form.ApplyLive();  // closed
+  EXPECT_EQ(toolkit.PreviewRepaints, 3);
+}
+
+}  // namespace
+}  // namespace halvane
