@@ -10,6 +10,55 @@ namespace {
 
 constexpr int kTextKindCs = 2;
 
+void PutFrame(ExchangeOutput& out, const TextFrame& frame) {
+  PutTextType(out, frame.Type, frame.Color, 0, frame.W, frame.H, frame.D);
+}
+
+void WriteAttributes(ExchangeOutput& out, const DrawingAttributes& with) {
+  PutLayerGroup(out, with.Group);
+  PutLayer(out, with.Layer);
+  PutLineColor(out, with.LineColor, 0);
+  PutPointColor(out, with.LineColor, 0);
+  PutLineType(out, with.LineType, 0);
+  PutLineWidth(out, with.LineWidth);
+  PutFontName(out, with.FontName);
+}
+
+struct ShapeWriter {
+  void operator()(const DrawnSegment& s) const { WriteSegment(out, s.Line); }
+
+  void operator()(const DrawnText& t) const {
+    const ValueLabel& label = t.Label;
+    PutFrame(out, t.Frame);
+    PutTextCode(out, 0);
+    PutZFlags(out, kZ3Flag);
+    PutText(out, kTextKindCs, label.Text, label.Position.x, label.Position.y,
+            label.Direction.x, label.Direction.y);
+  }
+
+  void operator()(const DrawnGlyph& g) const {
+    PutZFlags(out, kZ3Flag);
+    PutPoint(out, static_cast<int32_t>(g.Kind), g.At.x, g.At.y, g.Size,
+             g.Angle);
+  }
+
+  void operator()(const DrawnFigure& f) const {
+    const Point& d1 = f.Line.From;
+    const Point& d2 = f.Line.To;
+    const Point& at = f.Label.Position;
+    const Point& dir = f.Label.Direction;
+    PutFrame(out, f.Frame);
+    PutDimText(out, f.Label.Text, d1.x, d1.y, d2.x, d2.y, at.x, at.y, dir.x,
+               dir.y);
+  }
+
+  ExchangeOutput& out;
+};
+
+void WriteShapes(ExchangeOutput& out, const std::vector<DrawnShape>& shapes) {
+  for (const DrawnShape& shape : shapes) WriteShape(out, shape);
+}
+
 }  // namespace
 
 void WriteSegment(ExchangeOutput& out, const Segment& segment) {
@@ -17,17 +66,12 @@ void WriteSegment(ExchangeOutput& out, const Segment& segment) {
   PutSegment(out, segment.From.x, segment.From.y, segment.To.x, segment.To.y);
 }
 
+void WriteShape(ExchangeOutput& out, const DrawnShape& shape) {
+  std::visit(ShapeWriter{out}, shape);
+}
+
 void WriteEndMarker(ExchangeOutput& out, const EndMarker& marker) {
-  if (marker.Kind == MarkerKind::LineArrow) {
-    PutZFlags(out, kZ3Flag);
-    PutSegment(out, marker.At.x, marker.At.y, marker.Wing1.x, marker.Wing1.y);
-    PutZFlags(out, kZ3Flag);
-    PutSegment(out, marker.At.x, marker.At.y, marker.Wing2.x, marker.Wing2.y);
-  } else {
-    PutZFlags(out, kZ3Flag);
-    PutPoint(out, static_cast<int32_t>(marker.Kind), marker.At.x, marker.At.y,
-             marker.Size, marker.Angle);
-  }
+  WriteShapes(out, MarkerShapes(marker));
 }
 
 void PutEndMarker(ExchangeOutput& out, MarkerKind kind, Point end,
@@ -38,33 +82,15 @@ void PutEndMarker(ExchangeOutput& out, MarkerKind kind, Point end,
 void WriteLineAndValue(ExchangeOutput& out, const DimensionLine& line,
                        const TextFrame& frame, const ValueLabel& label,
                        bool as_figure) {
-  const Point& d1 = line.D1;
-  const Point& d2 = line.D2;
-  const Point& at = label.Position;
-  const Point& dir = label.Direction;
-  if (as_figure) {
-    PutTextType(out, frame.Type, frame.Color, 0, frame.W, frame.H, frame.D);
-    PutDimText(out, label.Text, d1.x, d1.y, d2.x, d2.y, at.x, at.y, dir.x,
-               dir.y);
-    return;
-  }
-  PutZFlags(out, kZ3Flag);
-  PutSegment(out, d1.x, d1.y, d2.x, d2.y);
-  PutTextType(out, frame.Type, frame.Color, 0, frame.W, frame.H, frame.D);
-  PutTextCode(out, 0);
-  PutZFlags(out, kZ3Flag);
-  PutText(out, kTextKindCs, label.Text, at.x, at.y, dir.x, dir.y);
+  WriteShapes(out, LineAndValueShapes(line, frame, label, as_figure));
 }
 
-void WriteDimension(ExchangeOutput& out, const DimensionPlan& plan,
-                    bool as_figure) {
-  WriteSegment(out, plan.Extension1);
-  WriteSegment(out, plan.Extension2);
-  WriteLineAndValue(out, plan.Line, plan.Frame, plan.Label, as_figure);
-  if (plan.Run1) WriteSegment(out, *plan.Run1);
-  WriteEndMarker(out, plan.StartMark);
-  if (plan.Run2) WriteSegment(out, *plan.Run2);
-  WriteEndMarker(out, plan.EndMark);
+void WriteDrawing(ExchangeOutput& out, const DimensionDrawing& drawing) {
+  for (const DrawingEntity& entity : drawing.Entities) {
+    WriteAttributes(out, entity.With);
+    WriteShape(out, entity.Shape);
+  }
+  PutFrame(out, drawing.TextTypeAfter);
 }
 
 }  // namespace halvane

@@ -1,8 +1,8 @@
-// Writing a planned dimension out as lines of the exchange file; everything
-// else in the dimension layer only computes.
+// Writing a drawing out as lines of the exchange file; everything else in the
+// dimension layer only computes.
 #pragma once
 
-#include "dimension/dimension_plan.h"
+#include "dimension/dimension_drawing.h"
 #include "exchange/exchange_output.h"
 
 namespace halvane {
@@ -10,9 +10,8 @@ namespace halvane {
 // "z3" and the segment.
 void WriteSegment(ExchangeOutput& out, const Segment& segment);
 
-// The extension lines, the dimension line with its value, then at each end
-// the run line (when due) and the marker.
-void WriteDimension(ExchangeOutput& out, const DimensionPlan& plan,
-                    bool as_figure);
+// Each entity after its attributes, then the text type to come back to. The
+// writers skip an attribute that has not changed.
+void WriteDrawing(ExchangeOutput& out, const DimensionDrawing& drawing);
 
 }  // namespace halvane

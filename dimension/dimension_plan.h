@@ -33,16 +33,32 @@ struct DimensionPlan {
 // The scale of the host's layer group: drawing units per paper mm.
 double DrawingScale(const ExchangeData& data);
 
+// The four picked points of the host's file.
+DimensionPoints PickedDimensionPoints(const ExchangeData& data);
+
 // The longest value text that one output line holds whole.
 inline constexpr std::size_t kMaxValueTextBytes = 255;
 
+// Why a dimension cannot be drawn. "Too large" is beyond what a number of the
+// file can hold and read back.
+enum class PlanRefusal {
+  ZeroLength,
+  CoordinateTooLarge,  // a picked point, the length or any point drawn
+  TextSizeTooLarge,    // of the value's text type or the host's free size
+  DistanceTooLarge,    // a distance of the options at the drawing scale
+  MarkerTooLarge,
+  ValueTooLong,  // more than kMaxValueTextBytes
+};
+
 // The distances of `options` are paper mm, scaled here. Nothing when the
-// dimension has no length or cannot be written: a length or any coordinate
-// beyond the double range, or a value text too long for a line. Lengths and
-// the value's side are judged with a tolerance of 1e-10, or 1e-13 of the
+// dimension has no length or cannot be written; then `refusal`, when given,
+// names the first cause found: the picked points, the length, the text size,
+// the value text, the distances, the markers, then the points drawn. Lengths
+// and the value's side are judged with a tolerance of 1e-10, or 1e-13 of the
 // largest coordinate of the four points when that is more.
 std::optional<DimensionPlan> PlanDimension(const DimensionPoints& points,
                                            const DimensionOptions& options,
-                                           const ExchangeData& data);
+                                           const ExchangeData& data,
+                                           PlanRefusal* refusal = nullptr);
 
 }  // namespace halvane

@@ -3,28 +3,9 @@
 #include <cmath>
 
 #include "dimension/dimension_geometry.h"
+#include "dimension/glyph_shapes.h"
 
 namespace halvane {
-
-namespace {
-
-// Depth of a glyph at marker scale 1, in paper mm.
-long double GlyphDepth(MarkerKind kind) {
-  switch (kind) {
-    case MarkerKind::Triangle:
-    case MarkerKind::FilledTriangle:
-    case MarkerKind::Chevron:
-    case MarkerKind::SecondTriangle:
-      return 7.5L;
-    case MarkerKind::Tilde:
-    case MarkerKind::Slash:
-      return 1.25L * std::sqrt(2.0L);
-    default:
-      return 1.25L;
-  }
-}
-
-}  // namespace
 
 double MarkerDepth(MarkerKind kind, const MarkerStyle& style) {
   long double depth;

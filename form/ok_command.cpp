@@ -1,11 +1,12 @@
 // OK: checks the options, saves them, and draws one dimension.
+#include "dimension/dimension_drawing.h"
 #include "dimension/dimension_output.h"
-#include "exchange/attribute_writers.h"
 #include "exchange/exchange_data.h"
 #include "form/form_model.h"
 #include "form/form_options.h"
 #include "form/form_texts.h"
 #include "form/program_files.h"
+#include "form/refusal_message.h"
 
 namespace halvane {
 
@@ -14,23 +15,6 @@ namespace {
 void ShowStatus(TForm1& form, const char* text) {
   form.StatusText = text;
   form.Toolkit().RepaintStatus();
-}
-
-void WriteHostAttributes(ExchangeOutput& out, const ExchangeData& data) {
-  PutLayerGroup(out, data.HostGroup);
-  PutLayer(out, data.HostLayer);
-  PutLineColor(out, data.HostLineColor, 0);
-  PutPointColor(out, data.HostLineColor, 0);
-  PutLineType(out, data.HostLineType, 0);
-  PutLineWidth(out, data.HostLineWidth);
-  PutFontName(out, data.HostFontName);
-}
-
-DimensionPoints PickedDimensionPoints(const ExchangeData& data) {
-  const auto point = [&](int n) {
-    return Point{data.PickedPoints[n].X, data.PickedPoints[n].Y};
-  };
-  return {point(1), point(2), point(3), point(4)};
 }
 
 }  // namespace
@@ -47,17 +31,14 @@ void TForm1::OkClick() {
 
   ExchangeRun& run = Run();
   const ExchangeData& data = run.Input;
-  const auto plan = PlanDimension(PickedDimensionPoints(data), options, data);
-  if (!plan) {
-    Toolkit().ShowMessage(kZeroLengthMessage);
+  const auto drawn = DrawDimension(PickedDimensionPoints(data), options, data);
+  if (const auto* refusal = std::get_if<PlanRefusal>(&drawn)) {
+    Toolkit().ShowMessage(RefusalMessage(*refusal));
     return;
   }
 
   ShowStatus(*this, kStatusDrawing);
-  WriteHostAttributes(run.Output, data);
-  WriteDimension(run.Output, *plan, options.AsFigure);
-  PutTextType(run.Output, data.HostTextType, data.HostFreeColor, 0,
-              data.HostFreeW, data.HostFreeH, data.HostFreeD);
+  WriteDrawing(run.Output, std::get<DimensionDrawing>(drawn));
   ShowStatus(*this, kStatusWritingFile);
   Toolkit().Close();
 }

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "exchange/exchange_reader.h"
-#include "tools/host_standin/glyph_shapes.h"
+#include "tools/host_standin/point_shapes.h"
 
 namespace halvane {
 namespace {
@@ -38,7 +38,7 @@ class GlyphReach : public testing::TestWithParam<Reach> {};
 
 TEST_P(GlyphReach, MatchesTheMarkerDepth) {
   double inward = 0, outward = 0, radius = 0;
-  for (const GlyphStroke& s : GlyphShape(GetParam().code)) {
+  for (const GlyphOutline& s : GlyphShape(GetParam().code)) {
     for (Point p : s.Points) {
       inward = std::max(inward, -p.x);
       outward = std::max(outward, p.x);
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Glyphs, FilledOnlyWhereTheListShowsAFilledGlyph) {
   for (int code = -7; code <= 12; ++code) {
     bool filled = false;
-    for (const GlyphStroke& s : GlyphShape(code)) filled |= s.Filled;
+    for (const GlyphOutline& s : GlyphShape(code)) filled |= s.Filled;
     EXPECT_EQ(filled, code == 5 || code == 6 || code == 7) << code;
     EXPECT_FALSE(GlyphShape(code).empty()) << code;
   }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "tools/host_standin/glyph_shapes.h"
+#include "tools/host_standin/point_shapes.h"
 #include "util/sjis_text.h"
 #include "util/text_encoding.h"
 
@@ -187,7 +187,7 @@ class Scene {
     double size = factor * ScaleOf(head);
     double a = angle_deg * std::numbers::pi / 180;
     double c = std::cos(a), s = std::sin(a);
-    for (const GlyphStroke& g : GlyphShape(code)) {
+    for (const GlyphOutline& g : GlyphShape(code)) {
       Stroke out{{}, g.Closed, g.Filled, {head.Color, 1}};
       for (Point p : g.Points) {
         out.Points.push_back({at.x + size * (p.x * c - p.y * s),
