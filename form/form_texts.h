@@ -60,4 +60,11 @@ inline constexpr char kStatusWritingFile[] =
     "\x83\x74\x83\x40\x83\x43\x83\x8b\x90\xb6\x90\xac\x92\x86\x82\xc5\x82\xb7"
     /* ファイル生成中です */;
 
+// The preview's line in place of a drawing that OK would refuse: the
+// option's label between these.
+inline constexpr char kPreviewOptionBefore[] = "\x81\x75" /* 「 */;
+inline constexpr char kPreviewChooseAfter[] = "\x81\x76\x82\xf0\x91\x49\x82\xf1\x82\xc5\x82\xad\x82\xbe\x82\xb3\x82\xa2" /* 」を選んでください */;
+inline constexpr char kPreviewCorrectAfter[] =
+    "\x81\x76\x82\xcc\x92\x6c\x82\xf0\x92\xbc\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2" /* 」の値を直してください */;
+
 }  // namespace halvane

@@ -3,7 +3,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "dimension/glyph_shapes.h"
+#include "form/form_controls.h"
+#include "form/ok_outcome.h"
 #include "form/preview_fit.h"
+#include "form/form_texts.h"
+#include "form/refusal_message.h"
 
 namespace halvane {
 
@@ -84,7 +89,103 @@ class SceneBuilder {
   std::vector<PickedPoint> picks_;
 };
 
+// One entity of the drawing, as the host draws it.
+class EntityPainter {
+ public:
+  EntityPainter(SceneBuilder& scene, double scale) : scene_(scene), scale_(scale) {}
+
+  void operator()(const DrawnSegment& segment) const {
+    scene_.Segment(segment.Line.From, segment.Line.To);
+  }
+  void operator()(const DrawnText& text) const { Text(text.Frame, text.Label); }
+  void operator()(const DrawnFigure& figure) const {
+    scene_.Segment(figure.Line.From, figure.Line.To);
+    Text(figure.Frame, figure.Label);
+  }
+  void operator()(const DrawnGlyph& glyph) const {
+    const double size = glyph.Size * scale_;
+    for (const GlyphOutline& outline : GlyphOutlines(glyph.Kind)) {
+      std::vector<Point> points;
+      for (const Point& p : outline.Points)
+        points.push_back(
+            RotatePoint({glyph.At.x + p.x * size, glyph.At.y + p.y * size},
+                        glyph.At, glyph.Angle));
+      scene_.Path(std::move(points), outline.Closed, outline.Filled);
+    }
+  }
+
+ private:
+  void Text(const TextFrame& frame, const ValueLabel& label) const {
+    const double angle = DirectionDeg(label.Direction.x, label.Direction.y);
+    scene_.Text(label.Text, label.Position, angle, frame.W * scale_,
+                frame.H * scale_, frame.D * scale_);
+  }
+
+  SceneBuilder& scene_;
+  double scale_;
+};
+
+PreviewScene Notice(std::string text) {
+  PreviewScene scene;
+  scene.Notice = std::move(text);
+  return scene;
+}
+
+const char* OptionLabel(ControlId id) { return ControlName(id); }
+
+// What the user must set before OK can draw, by the option's label.
+std::string RefusedOptionNotice(ControlId id) {
+  const ControlKind kind = KindOf(id);
+  const bool chosen = kind == ControlKind::List || kind == ControlKind::Radio;
+  return kPreviewOptionBefore + std::string(OptionLabel(id)) +
+         (chosen ? kPreviewChooseAfter : kPreviewCorrectAfter);
+}
+
+bool AllPicked(const ExchangeData& data) {
+  for (int n = 1; n <= 4; ++n)
+    if (!data.PickedPoints[n].Used) return false;
+  return true;
+}
+
+// Started without the host: a dimension of 60 paper mm in its direction.
+DimensionPoints SamplePoints(DimensionDirection direction, double scale) {
+  const auto at = [&](double x, double y) { return Point{x * scale, y * scale}; };
+  switch (direction) {
+    case DimensionDirection::Vertical:
+      return {at(0, 0), at(10, 60), at(-15, 0), at(-15, 30)};
+    case DimensionDirection::Aligned:
+      return {at(0, 0), at(52, 30), at(-7.5, 13), at(18.5, 28)};
+    case DimensionDirection::Horizontal:
+      break;
+  }
+  return {at(0, 0), at(60, 10), at(0, -15), at(30, -15)};
+}
+
 }  // namespace
+
+PreviewScene ComputePreview(const TForm1& form, double width, double height) {
+  const ExchangeData& data = form.Run().Input;
+  const bool picked = AllPicked(data);
+  const DimensionPoints points =
+      picked ? PickedDimensionPoints(data)
+             : SamplePoints(form.Direction, DrawingScale(data));
+  const OkOutcome outcome = DecideOk(form, points);
+  if (const auto* refused = std::get_if<ControlId>(&outcome))
+    return Notice(RefusedOptionNotice(*refused));
+  if (const auto* refusal = std::get_if<PlanRefusal>(&outcome))
+    return Notice(RefusalMessage(*refusal));
+  const auto& drawing = std::get<DimensionDrawing>(outcome);
+  SceneBuilder scene;
+  const EntityPainter painter(scene, drawing.Scale);
+  for (const DrawingEntity& entity : drawing.Entities)
+    std::visit(painter, entity.Shape);
+  if (picked) {
+    int number = 1;
+    for (const Point& p : {points.P1, points.P2, points.P3, points.P4})
+      scene.Pick(p, number++);
+  }
+  return scene.Fit(width, height);
+}
 
 void TForm1::ApplyLive() {
   if (!Live()) return;

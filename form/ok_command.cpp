@@ -3,7 +3,7 @@
 #include "dimension/dimension_output.h"
 #include "exchange/exchange_data.h"
 #include "form/form_model.h"
-#include "form/form_options.h"
+#include "form/ok_outcome.h"
 #include "form/form_texts.h"
 #include "form/program_files.h"
 #include "form/refusal_message.h"
@@ -22,23 +22,20 @@ void ShowStatus(TForm1& form, const char* text) {
 void TForm1::OkClick() {
   Toolkit().GetPosition(SavedLeft, SavedTop);
 
-  DimensionOptions options;
-  if (const auto refused = ReadDimensionOptions(*this, options)) {
+  ExchangeRun& run = Run();
+  const OkOutcome outcome = DecideOk(*this, PickedDimensionPoints(run.Input));
+  if (const auto* refused = std::get_if<ControlId>(&outcome)) {
     Toolkit().SetFocus(*refused);
     return;
   }
   SaveSettings(InProgramFolder(ProgramFolder, kSettingsFileName));
-
-  ExchangeRun& run = Run();
-  const ExchangeData& data = run.Input;
-  const auto drawn = DrawDimension(PickedDimensionPoints(data), options, data);
-  if (const auto* refusal = std::get_if<PlanRefusal>(&drawn)) {
+  if (const auto* refusal = std::get_if<PlanRefusal>(&outcome)) {
     Toolkit().ShowMessage(RefusalMessage(*refusal));
     return;
   }
 
   ShowStatus(*this, kStatusDrawing);
-  WriteDrawing(run.Output, std::get<DimensionDrawing>(drawn));
+  WriteDrawing(run.Output, std::get<DimensionDrawing>(outcome));
   ShowStatus(*this, kStatusWritingFile);
   Toolkit().Close();
 }
