@@ -101,8 +101,8 @@ void PaintNotice(HDC dc, RECT area, const std::string& notice, HFONT font) {
   RECT measured = area;
   DrawTextW(dc, wide.c_str(), -1, &measured,
             DT_CALCRECT | DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-  const int height = measured.bottom - measured.top;
-  area.top += std::max(0, (area.bottom - area.top - height) / 2);
+  const LONG height = measured.bottom - measured.top;
+  area.top += std::max(LONG{0}, (area.bottom - area.top - height) / 2);
   DrawTextW(dc, wide.c_str(), -1, &area, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, old);
 }
