@@ -78,10 +78,13 @@ prepared() {
   printf '%s' "$dir"
 }
 
+# The dialog's client size, as the layout gives it.
+read -r _ CLIENT_W CLIENT_H < <(grep '^client ' "$ROOT/tests/e2e/expected_layout.txt")
+
 # Client point (x, y) of the dialog on the screen, from its frame.
 click_client() {
-  local border=$(((WIN_W - 511) / 2))
-  xdotool mousemove $((WIN_X + border + $1)) $((WIN_Y + WIN_H - 375 - border + $2)) click 1
+  local border=$(((WIN_W - CLIENT_W) / 2))
+  xdotool mousemove $((WIN_X + border + $1)) $((WIN_Y + WIN_H - CLIENT_H - border + $2)) click 1
   sleep 0.3
 }
 
@@ -432,7 +435,7 @@ placed() {
 
 test_position_out_of_reach() {
   placed "kept at 100,100" "100 100" "100 100" || return
-  local border=$(((WIN_W - 511) / 2)) right=$WORK_R
+  local border=$(((WIN_W - CLIENT_W) / 2)) right=$WORK_R
   placed "kept at -40,700" "-40 700" "-40 700"
   placed "beyond the bottom right" "3000 2000" "WORK_R-WIN_W WORK_B-WIN_H" \
     position-3000-2000.png
@@ -659,6 +662,73 @@ test_vertical_dialog_screenshot() {
   keys Escape
   check "the program ends" wait_exit
   check "JWC_TEMP.TXT holds only hq" same_file "$dir/JWC_TEMP.TXT" "$HQ"
+}
+
+# --- the preview ---------------------------------------------------------------
+
+# pane_shot DIR NAME: the screen, and the preview pane cut out of it as
+# build/e2e/NAME.png; sets PANE_X and PANE_Y, the pane's place on the screen.
+pane_shot() {
+  local origin_x origin_y left top width height
+  read -r origin_x origin_y < <(sed -n 's/^client .* origin //p' "$1/probe.log" | tail -1)
+  read -r left top width height < <(sed -n 's/^child Preview [^ ]* //p' "$1/probe.log" |
+    tail -1 | cut -d' ' -f1-4)
+  PANE_X=$((origin_x + left)) PANE_Y=$((origin_y + top))
+  screenshot "$OUT/$2-screen.png"
+  "$CONVERT" "$OUT/$2-screen.png" -crop "${width}x${height}+${PANE_X}+${PANE_Y}" \
+    +repage "$OUT/$2.png"
+}
+paints() { grep -c '^preview ' "$1/probe.log"; }
+
+# The pane shows what OK writes: one repaint per change of the start marker,
+# the dimension line where the fit puts it, and OK then writes what
+# halvane-run writes with the settings the dialog saved.
+test_preview_follows_changes() {
+  local dir ref line x1 y1 x2 y2
+  dir=$(prepared "preview" "$PROBE")
+  start_dialog "$dir" || return
+  pane_shot "$dir" preview-horizontal
+  check "one paint when shown" equals "$(paints "$dir")" 1
+  # The third line drawn is the dimension line; a quarter along it, no
+  # picked point's mark lies on it.
+  line=$(grep '^line ' "$dir/probe.log" | sed -n 3p)
+  read -r _ x1 y1 x2 y2 <<<"$line"
+  check "the dimension line is drawn where the fit puts it" equals \
+    "$(pixel "$OUT/preview-horizontal-screen.png" $((PANE_X + (3 * x1 + x2) / 4)) $((PANE_Y + (3 * y1 + y2) / 4)))" \
+    "0,0,0"
+  keys Down Down Down Down Down # the start marker: from △ to ▲
+  check "one paint per change" equals "$(paints "$dir")" 6
+  pane_shot "$dir" preview-glyph
+  check "the pane changed" not_same "$OUT/preview-horizontal.png" "$OUT/preview-glyph.png"
+  keys Return
+  check "the program ends" wait_exit
+  ref=$WORK/preview-reference
+  rm -rf "$ref" && mkdir -p "$ref"
+  cp "$FIX/JWC_TEMP.TXT" "$ref/" && cp "$dir/t517.dat" "$ref/"
+  "$WINE_RUN" "$(winpath "$HALVANE_RUN")" "$(winpath "$ref")" >"$ref.log" 2>&1
+  check "OK writes what halvane-run writes with the saved settings" \
+    same_file "$dir/JWC_TEMP.TXT" "$ref/JWC_TEMP.TXT"
+}
+
+# Reversed markers with the value beyond the start, then an option that OK
+# would refuse; and the aligned dimension.
+test_preview_screenshots() {
+  local dir input=$WORK/reversed.JWC_TEMP.TXT
+  sed 's/^hp4 .*/hp4 -900 1700\r/' "$FIX/JWC_TEMP.TXT" >"$input"
+  dir=$(prepared "preview reversed" "$PROBE" "$input")
+  start_dialog "$dir" || return
+  pane_shot "$dir" preview-reversed
+  keys Tab Tab Tab Tab BackSpace # the marker scale emptied
+  pane_shot "$dir" preview-refused
+  check "a refused option shows a notice" grep -q '^preview .* notice$' "$dir/probe.log"
+  keys Escape
+  check "the program ends" wait_exit
+  dir=$(prepared "preview aligned" "$PROBE" "$(oblique_input)")
+  launch "$dir" /aligned
+  DIALOG=$(wait_window '^Halvane$') || { check "the dialog appears" false; return; }
+  pane_shot "$dir" preview-aligned
+  keys Escape
+  check "the program ends" wait_exit
 }
 
 # --- run ----------------------------------------------------------------------
