@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -80,6 +81,126 @@ TEST_F(PlanTest, LengthOfExactlyTheToleranceIsDrawn) {
   const double below = std::nextafter(1e-10, 0.0);
   EXPECT_TRUE(Plan({{0, 0}, {1e-10, 5}, {0, 10}, {0, 20}}, 0));
   EXPECT_FALSE(Plan({{0, 0}, {below, 5}, {0, 10}, {0, 20}}, 0));
+}
+
+// Each cause of a refusal is named, the first one found when there are more.
+struct RefusalCase {
+  const char* name;
+  DimensionPoints points;
+  std::function<void(DimensionOptions&, ExchangeData&)> change;
+  PlanRefusal expected;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+
+class RefusalCauseTest : public PlanTest,
+                         public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusalCauseTest, NamesTheCause) {
+  const RefusalCase& c = GetParam();
+  SetUpHost(data_, 0);
+  DimensionOptions options;
+  if (c.change) c.change(options, data_);
+  PlanRefusal refusal = PlanRefusal::ZeroLength;
+  EXPECT_FALSE(PlanDimension(c.points, options, data_, &refusal));
+  EXPECT_EQ(refusal, c.expected);
+  // Without a place for the cause the plan is refused all the same.
+  EXPECT_FALSE(PlanDimension(c.points, options, data_));
+}
+
+constexpr DimensionPoints kPlain{{0, 0}, {100, 0}, {50, 20}, {50, 30}};
+const auto kNoChange = [](DimensionOptions&, ExchangeData&) {};
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCause, RefusalCauseTest,
+    testing::Values(
+        RefusalCase{"ZeroLength",
+                    {{5, 0}, {5, 80}, {40, 20}, {50, 30}},
+                    kNoChange,
+                    PlanRefusal::ZeroLength},
+        RefusalCase{"PointBeyondTheLargest",
+                    {{0, 0}, {100, 0}, {50, 20}, {-1.5e308, 30}},
+                    kNoChange,
+                    PlanRefusal::CoordinateTooLarge},
+        RefusalCase{"PointBeforeZeroLength",
+                    {{0, 0}, {0, 1}, {50, 20}, {50, 1.7e308}},
+                    kNoChange,
+                    PlanRefusal::CoordinateTooLarge},
+        RefusalCase{"LengthBeyondTheLargest",
+                    {{-9e307, 0}, {9e307, 0}, {0, 5}, {0, 0}},
+                    kNoChange,
+                    PlanRefusal::CoordinateTooLarge},
+        RefusalCase{"TextTypeOfHugeWidth", kPlain,
+                    [](DimensionOptions& o, ExchangeData& d) {
+                      o.TextTypeChoice = 2;
+                      d.TextTypes[1].W = 1e308;
+                    },
+                    PlanRefusal::TextSizeTooLarge},
+        RefusalCase{
+            "HostsFreeSizeBeyondTheLargest", kPlain,
+            [](DimensionOptions&, ExchangeData& d) { d.HostFreeD = 1.5e308; },
+            PlanRefusal::TextSizeTooLarge},
+        RefusalCase{"ValueOf256Bytes", kPlain,
+                    [](DimensionOptions& o, ExchangeData&) {
+                      o.Prefix.assign(253, 'x');
+                    },
+                    PlanRefusal::ValueTooLong},
+        RefusalCase{"GapAtAHugeScale", kPlain,
+                    [](DimensionOptions& o, ExchangeData& d) {
+                      d.GroupScale.fill(1e300);
+                      o.ExtensionGap = 1e10;
+                    },
+                    PlanRefusal::DistanceTooLarge},
+        RefusalCase{"ValueDistance", kPlain,
+                    [](DimensionOptions& o, ExchangeData&) {
+                      o.ValueDistance = -1.1e308;
+                    },
+                    PlanRefusal::DistanceTooLarge},
+        RefusalCase{"GlyphOfAHugeScale", kPlain,
+                    [](DimensionOptions& o, ExchangeData&) {
+                      o.EndKind = MarkerKind::Circle;
+                      o.MarkerScale = 1.01e308;
+                    },
+                    PlanRefusal::MarkerTooLarge},
+        RefusalCase{"ArrowAtAHugeScale", kPlain,
+                    [](DimensionOptions& o, ExchangeData& d) {
+                      d.GroupScale.fill(1e306);
+                      o.ArrowLength = 1000;
+                      o.ExtensionGap = o.ExtensionOvershoot = 0;
+                      o.ReverseOvershoot = o.ValueDistance = 0;
+                    },
+                    PlanRefusal::MarkerTooLarge},
+        // A value beyond the end, shifted along the line and lifted across
+        // it at a slant: each part is written, their sum is not.
+        RefusalCase{"ValueShiftedAndLiftedAtAnAngle",
+                    {{0, 0}, {100, 0}, {50, 20}, {200, 200}},
+                    [](DimensionOptions& o, ExchangeData& d) {
+                      d.DrawingAngle = 135;
+                      o.TextTypeChoice = 2;
+                      d.TextTypes[1].W = 3e307;
+                      o.ValueDistance = 1e308;
+                    },
+                    PlanRefusal::CoordinateTooLarge}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// At any finite axis angle a vertical dimension runs at right angles to the
+// horizontal one: its value reads a quarter turn on.
+TEST_F(PlanTest, VerticalIsAtRightAnglesAtAnyAxisAngle) {
+  const DimensionPoints points{{0, 0}, {70, 40}, {30, 90}, {20, 95}};
+  for (const double angle : {1e17, 1e19, 1e300, -1e300, 1.7e308, -1e17,
+                             9007199254740993.0, 123456789.123, 3600.5}) {
+    DimensionOptions options;
+    options.Direction = DimensionDirection::Horizontal;
+    const auto horizontal = Plan(points, angle, options);
+    options.Direction = DimensionDirection::Vertical;
+    const auto vertical = Plan(points, angle, options);
+    ASSERT_TRUE(horizontal && vertical) << angle;
+    const Point h = horizontal->Label.Direction;
+    const Point v = vertical->Label.Direction;
+    // Upright text may turn the vertical value by a half turn.
+    EXPECT_NEAR(h.x * v.x + h.y * v.y, 0, 1e-9) << angle;
+    EXPECT_NEAR(std::fabs(h.x * v.y - h.y * v.x), 100, 1e-9) << angle;
+  }
 }
 
 // Coordinates of every size the host may hand over, and axis angles whose
@@ -322,7 +443,8 @@ TEST_F(PlanTest, OtherDirectionsAreTheHorizontalOneTurned) {
       }
       drawn += turned.has_value();
     };
-    same_as_horizontal(DimensionDirection::Vertical, angle + 90);
+    same_as_horizontal(DimensionDirection::Vertical,
+                       std::fmod(angle, 360.0) + 90);
     same_as_horizontal(
         DimensionDirection::Aligned,
         DirectionDeg(points.P2.x - points.P1.x, points.P2.y - points.P1.y));

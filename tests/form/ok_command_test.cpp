@@ -300,12 +300,12 @@ TEST(OkCommandTest, SavesThePositionTheDialogHasAtOk) {
 }
 
 // Extreme input: never a crash, and every number written reads back; what
-// cannot be drawn in finite numbers is refused like a zero-length dimension.
+// cannot be drawn in finite numbers is refused with the message of its cause.
 struct ExtremeCase {
   const char* name;
   HostInput input;
   std::function<void(TForm1&)> change;
-  bool drawn;
+  const char* refusal;  // the message, or nothing when drawn
 };
 
 class ExtremeInputTest : public testing::TestWithParam<ExtremeCase> {};
@@ -318,10 +318,10 @@ TEST_P(ExtremeInputTest, EveryNumberReadsBack) {
     ChooseTextType(form);
     if (c.change) c.change(form);
   });
-  EXPECT_EQ(result.Drawn, c.drawn);
-  if (!c.drawn) {
-    EXPECT_EQ(result.Events, std::vector<std::string>{std::string("message ") +
-                                                      kZeroLengthMessage});
+  EXPECT_EQ(result.Drawn, c.refusal == nullptr);
+  if (c.refusal) {
+    EXPECT_EQ(result.Events,
+              std::vector<std::string>{std::string("message ") + c.refusal});
     EXPECT_EQ(result.Output, "hq\r\n");
   }
   for (const auto& line : SplitCrLf(result.Output)) {
@@ -337,39 +337,57 @@ HostInput Input(double scale, std::vector<Point> points, double angle = 0) {
   return input;
 }
 
+// The default points with the host's current text type of free size `size`.
+HostInput FreeTextSize(const char* size) {
+  HostInput input;
+  input.Attributes.back() = std::string("cn0 ") + size + " " + size + " 0 2";
+  return input;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ExtremeInputTest,
     testing::Values(
         ExtremeCase{"HugePoints",
                     Input(1, {{-1e300, 0}, {1e300, 0}, {0, 1e300}, {0, 0}}),
-                    nullptr, false},
+                    nullptr, kValueTooLongMessage},
         ExtremeCase{
             "HugePointsShortValue",
             Input(1,
                   {{1e300, 0}, {1e300 + 1e285, 0}, {1e300, 1e290}, {1e300, 0}}),
-            [](TForm1& f) { f.Unit.ItemIndex = 1; }, false},
+            [](TForm1& f) { f.Unit.ItemIndex = 1; }, kZeroLengthMessage},
         ExtremeCase{"LengthOverflows",
                     Input(1, {{-1.7e308, 0}, {1.7e308, 0}, {0, 5}, {0, 0}}),
-                    nullptr, false},
+                    nullptr, kCoordinateTooLargeMessage},
         ExtremeCase{
             "LineOverflows",
             Input(1, {{0, -1.7e308}, {100, -1.7e308}, {0, 1.7e308}, {50, 0}}),
-            nullptr, false},
+            nullptr, kCoordinateTooLargeMessage},
+        ExtremeCase{"PointBeyondTheLargestWritten",
+                    Input(1, {{0, 0}, {100, 0}, {50, 20}, {50, 1.5e308}}),
+                    nullptr, kCoordinateTooLargeMessage},
+        ExtremeCase{"HostsFreeTextSizeAtTheLimit", FreeTextSize("1e308"),
+                    [](TForm1& f) { f.TextType.ItemIndex = 0; },
+                    kTextSizeTooLargeMessage},
+        ExtremeCase{"ValueDistanceBeyondAtTheScale",
+                    Input(10, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
+                    [](TForm1& f) { f.ValueDistance.Text = "1e308"; },
+                    kDistanceTooLargeMessage},
         ExtremeCase{"TinyScale",
                     Input(1e-300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
-                    nullptr, true},
+                    nullptr, nullptr},
         ExtremeCase{"HugeScale",
                     Input(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
-                    nullptr, true},
+                    nullptr, nullptr},
         ExtremeCase{"HugeScaleAndDistances",
                     Input(1e300, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
-                    [](TForm1& f) { f.ExtensionGap.Text = "1e10"; }, false},
+                    [](TForm1& f) { f.ExtensionGap.Text = "1e10"; },
+                    kDistanceTooLargeMessage},
         ExtremeCase{"NegativeScale",
                     Input(-100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
-                    nullptr, true},
+                    nullptr, nullptr},
         ExtremeCase{"ZeroScale",
                     Input(0, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}), nullptr,
-                    true},
+                    nullptr},
         // A glyph's size goes out as the bare marker scale: up to 1e308 is
         // written.
         ExtremeCase{"HugeMarkerScale",
@@ -378,20 +396,20 @@ INSTANTIATE_TEST_SUITE_P(
                       f.MarkerScale.Text = "1e308";
                       f.StartMarker.ItemIndex = 1;
                     },
-                    true},
+                    nullptr},
         ExtremeCase{"MarkerScaleBeyondWhatIsWritten",
                     Input(100, {{0, 0}, {100, 0}, {50, 20}, {50, 30}}),
                     [](TForm1& f) {
                       f.MarkerScale.Text = "1.01e308";
                       f.StartMarker.ItemIndex = 1;
                     },
-                    false},
+                    kMarkerTooLargeMessage},
         ExtremeCase{"TinyLength",
                     Input(1, {{0, 0}, {2e-10, 0}, {0, 1}, {0, 0}}), nullptr,
-                    true},
+                    nullptr},
         ExtremeCase{"OddAngle",
                     Input(1, {{1e15, 3}, {-1e15, 7}, {0, 1e15}, {5, 5}}, 1e300),
-                    nullptr, true}),
+                    nullptr, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
