@@ -18,6 +18,7 @@ each=$(( TOTAL / ${#targets[@]} )); [ "$each" -ge 5 ] || each=5
 max_len() {
   case $1 in
     format_general) echo 128 ;;
+    run) echo 4096 ;; # both files, three directions, twice each
     *) echo 65536 ;;
   esac
 }

@@ -9,6 +9,7 @@
 
 #include "form/command_switch.h"
 #include "ui/dialog_layout.h"
+#include "ui/win32_message.h"
 #include "ui/win32_resources.h"
 #include "ui/win32_text.h"
 
@@ -89,8 +90,9 @@ int RunHalvane(HINSTANCE instance, RunObserver* observer) {
   const std::optional<DimensionDirection> direction =
       DirectionOfArguments(arguments);
   if (!direction) {
-    MessageBoxW(nullptr, SjisToWide(UnknownSwitchMessage(arguments)).c_str(),
-                SjisToWide(kFormCaption).c_str(), MB_OK | MB_ICONWARNING);
+    ShowMessageWindow(nullptr, SjisToWide(kFormCaption),
+                      SjisToWide(UnknownSwitchMessage(arguments)),
+                      MessageIcon::Warning);
     return 2;
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

@@ -5,6 +5,7 @@
 
 #include "ui/dialog_layout.h"
 #include "ui/win32_form_sync.h"
+#include "ui/win32_message.h"
 #include "ui/win32_resources.h"
 #include "ui/win32_screen.h"
 #include "ui/win32_text.h"
@@ -211,8 +212,8 @@ void Win32Dialog::SetFocus(ControlId control) {
 void Win32Dialog::ShowMessage(std::string_view text) {
   const std::wstring wide = SjisToWide(text);
   if (observer_) observer_->MessageShown(wide);
-  MessageBoxW(window_, wide.c_str(), SjisToWide(kMessageCaption).c_str(),
-              MB_OK | MB_ICONQUESTION);
+  ShowMessageWindow(window_, SjisToWide(kMessageCaption), wide,
+                    MessageIcon::Question);
 }
 
 void Win32Dialog::RepaintStatus() {
