@@ -154,6 +154,8 @@ LRESULT CALLBACK PaneProc(HWND pane, UINT message, WPARAM wparam,
                         reinterpret_cast<LONG_PTR>(create->lpCreateParams));
       break;
     }
+    case WM_GETFONT:  // the notice's, which is the dialog's
+      return state ? reinterpret_cast<LRESULT>(state->NoticeFont) : 0;
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
     case WM_PAINT:
