@@ -4,8 +4,8 @@
 #include "exchange/exchange_data.h"
 #include "form/form_model.h"
 #include "form/form_options.h"
-#include "form/form_texts.h"
 #include "form/program_files.h"
+#include "util/texts.h"
 
 namespace halvane {
 
