@@ -5,6 +5,7 @@
 #include "dimension/value_text_internal.h"
 #include "util/numbers.h"
 #include "util/sjis_text.h"
+#include "util/texts.h"
 
 namespace halvane {
 
@@ -54,7 +55,7 @@ std::string FormatValueNumber(double length, const DimensionOptions& options) {
 std::string BuildValueText(double length, const DimensionOptions& options) {
   std::string text = options.Prefix + FormatValueNumber(length, options);
   if (options.UnitSuffix) {
-    text += options.Unit == LengthUnit::Metre ? "\x82\x8d" /* ｍ */ : "mm";
+    text += options.Unit == LengthUnit::Metre ? kUnitMetre : "mm";
   }
   return text + options.Suffix;
 }

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "util/texts.h"
+
 namespace halvane {
 
-// "<ＭＳ ゴシック>" in Shift-JIS: the initial current font name.
-inline constexpr char kDefaultFontName[] =
-    "<\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e>";
+// The initial current font name is kDefaultFontName of util/texts.h.
 
 // The attributes the first lines of the file give the host's values of.
 struct LineAttributes {

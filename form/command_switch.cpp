@@ -1,6 +1,7 @@
 #include "form/command_switch.h"
 
 #include "util/sjis_text.h"
+#include "util/texts.h"
 
 namespace halvane {
 
@@ -13,9 +14,9 @@ struct DirectionSwitch {
 };
 
 constexpr DirectionSwitch kDirections[] = {
-    {DimensionDirection::Horizontal, "", "\x90\x85\x95\xbd" /* 水平 */},
-    {DimensionDirection::Vertical, "vertical", "\x90\x82\x92\xbc" /* 垂直 */},
-    {DimensionDirection::Aligned, "aligned", "\x95\xbd\x8d\x73" /* 平行 */},
+    {DimensionDirection::Horizontal, "", kDirectionHorizontal},
+    {DimensionDirection::Vertical, "vertical", kDirectionVertical},
+    {DimensionDirection::Aligned, "aligned", kDirectionAligned},
 };
 
 constexpr std::string_view kHorizontalName = kDirections[0].Name;
@@ -44,24 +45,7 @@ std::string UnknownSwitchMessage(std::span<const std::string> arguments) {
     if (!given.empty()) given += ' ';
     given += argument;
   }
-  return "\x8b\x4e\x93\xae\x83\x58\x83\x43\x83\x62\x83\x60\x81\x75"
-         /* 起動スイッチ「 */
-         + given +
-         "\x81\x76\x82\xcd\x8e\x67\x82\xa6\x82\xdc\x82\xb9\x82\xf1\x81\x42"
-         /* 」は使えません。 */
-         "\r\n"
-         "\x83\x6f\x83\x62\x83\x60\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xcc"
-         " Halvane.exe "
-         "\x82\xcc\x8c\xe3\x82\xc9\x82\xcd\x89\xbd\x82\xe0\x95\x74\x82\xaf"
-         "\x82\xc8\x82\xa2\x82\xa9\x81\x69\x90\x85\x95\xbd\x90\xa1\x96\x40"
-         "\x90\xfc\x81\x6a\x81\x41"
-         "/vertical"
-         "\x81\x69\x90\x82\x92\xbc\x90\xa1\x96\x40\x90\xfc\x81\x6a\x82\xa9"
-         " /aligned"
-         "\x81\x69\x95\xbd\x8d\x73\x90\xa1\x96\x40\x90\xfc\x81\x6a\x82\xf0"
-         "\x95\x74\x82\xaf\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42";
-  /* バッチファイルの Halvane.exe の後には何も付けないか（水平寸法線）、
-     /vertical（垂直寸法線）か /aligned（平行寸法線）を付けてください。 */
+  return kUnknownSwitchBefore + given + kUnknownSwitchAfter;
 }
 
 std::string NameDirection(std::string_view text, DimensionDirection direction) {

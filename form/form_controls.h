@@ -1,13 +1,18 @@
 // The dialog's controls, one row each in tab order: the name the runner
 // reports, the kind, the model field, the line of the settings file, the
-// texts, the limits and the place. The model's initial values, the settings
-// file's order, the dialog's windows and the checks of OK come from here.
+// texts, the limits, the place, the labels beside it and what OK reads from
+// it into the dimension options. The model's initial values, the settings
+// file's order, the dialog's windows and labels, the checks of OK and the
+// options it reads all come from here.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
 
+#include "dimension/dimension_options.h"
 #include "form/form_model.h"
 
 namespace halvane {
@@ -35,6 +40,21 @@ struct Limits {
 
 bool WithinLimits(const Limits& limits, double value);
 
+inline constexpr int kFontHeight = 13;  // of the controls and most labels
+
+// A static text of the dialog, at its top left corner in client pixels.
+struct LabelPlace {
+  const char* Name;
+  const char* Text;
+  int Left, Top;
+  int FontHeight = kFontHeight;  // character height in pixels
+};
+
+// Puts what the control `id` holds into its field of the options; OK has
+// checked the control before.
+using OptionRead = void (*)(const TForm1& form, ControlId id,
+                            DimensionOptions& options);
+
 struct ControlRow {
   ControlId Id;
   const char* Name;  // as halvane-run and the probe report it
@@ -50,6 +70,29 @@ struct ControlRow {
   bool ImeOff = false;  // the input method stays off
   Limits Accepts{};     // of an edit's number on OK
   PixelRect Place{};
+  OptionRead Read = nullptr;  // none for a control that holds no option
+  // OK checks the controls it can refuse in tab order, this one before
+  // CheckedBefore when given.
+  std::optional<ControlId> CheckedBefore{};
+  std::array<LabelPlace, 3> Labels{};
+  int LabelCount = 0;
+
+  std::span<const LabelPlace> LabelsBeside() const {
+    return std::span(Labels).first(static_cast<std::size_t>(LabelCount));
+  }
+  // For the table: the row with one more label, checked before `later`.
+  constexpr ControlRow Label(const char* name, const char* text, int left,
+                             int top, int font_height = kFontHeight) const {
+    ControlRow row = *this;
+    row.Labels.at(static_cast<std::size_t>(row.LabelCount++)) = {
+        name, text, left, top, font_height};
+    return row;
+  }
+  constexpr ControlRow CheckBefore(ControlId later) const {
+    ControlRow row = *this;
+    row.CheckedBefore = later;
+    return row;
+  }
 };
 
 std::span<const ControlRow> ControlRows();
@@ -59,6 +102,16 @@ ControlKind KindOf(ControlId id);
 
 // The stored controls in the order of their lines in the settings file.
 std::span<const ControlId> SettingsOrder();
+
+// The controls OK checks, in the order it checks them.
+std::span<const ControlId> CheckOrder();
+
+// Every label of the dialog, row by row.
+std::span<const LabelPlace> LabelPlaces();
+
+// The item of a list or radio group that is selected, -1 when none is (or
+// `id` is neither).
+int SelectedItem(const TForm1& form, ControlId id);
 
 // The model field of `id`, or nullptr when `id` holds another kind of field.
 template <class Field>

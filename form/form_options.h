@@ -2,7 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 
 #include "dimension/dimension_options.h"
 #include "form/form_model.h"
@@ -17,8 +16,5 @@ std::optional<ControlId> ReadDimensionOptions(const TForm1& form,
 // Whether OK takes the value of `id`: a list or radio group with an item
 // selected, an edit whose number lies within the control's limits.
 bool Accepted(const TForm1& form, ControlId id);
-
-// The controls OK checks, in the order it checks them.
-std::span<const ControlId> CheckOrder();
 
 }  // namespace halvane

@@ -7,7 +7,7 @@
 #include "form/form_controls.h"
 #include "form/ok_outcome.h"
 #include "form/preview_fit.h"
-#include "form/form_texts.h"
+#include "util/texts.h"
 #include "form/refusal_message.h"
 
 namespace halvane {
@@ -131,13 +131,23 @@ PreviewScene Notice(std::string text) {
   return scene;
 }
 
-const char* OptionLabel(ControlId id) { return ControlName(id); }
+// The label that names the option: a radio group's caption, else the label
+// on the control's own line left of it, else the first beside it.
+std::string OptionLabel(ControlId id) {
+  const ControlRow& row = RowOf(id);
+  if (row.Kind == ControlKind::Radio || row.LabelCount == 0) return row.Text;
+  for (const LabelPlace& label : row.LabelsBeside())
+    if (label.Left < row.Place.Left && label.Top >= row.Place.Top &&
+        label.Top < row.Place.Top + row.Place.Height)
+      return label.Text;
+  return row.LabelsBeside().front().Text;
+}
 
 // What the user must set before OK can draw, by the option's label.
 std::string RefusedOptionNotice(ControlId id) {
   const ControlKind kind = KindOf(id);
   const bool chosen = kind == ControlKind::List || kind == ControlKind::Radio;
-  return kPreviewOptionBefore + std::string(OptionLabel(id)) +
+  return kPreviewOptionBefore + OptionLabel(id) +
          (chosen ? kPreviewChooseAfter : kPreviewCorrectAfter);
 }
 

@@ -4,9 +4,9 @@
 #include "exchange/exchange_data.h"
 #include "form/form_model.h"
 #include "form/ok_outcome.h"
-#include "form/form_texts.h"
 #include "form/program_files.h"
 #include "form/refusal_message.h"
+#include "util/texts.h"
 
 namespace halvane {
 

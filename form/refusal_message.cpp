@@ -1,6 +1,6 @@
 #include "form/refusal_message.h"
 
-#include "form/form_texts.h"
+#include "util/texts.h"
 
 namespace halvane {
 

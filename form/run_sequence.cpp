@@ -1,15 +1,14 @@
 #include "exchange/exchange_reader.h"
 #include "exchange/output_buffer.h"
-#include "form/form_texts.h"
 #include "form/program_files.h"
 #include "form/run_sequence_internal.h"
 #include "util/numbers.h"
+#include "util/texts.h"
 
 namespace halvane {
 
 std::string CurrentTextTypeItem(int32_t host_text_type) {
-  // 現在の文字種(
-  std::string item = "\x8c\xbb\x8d\xdd\x82\xcc\x95\xb6\x8e\x9a\x8e\xed(";
+  std::string item = kCurrentTextType;
   if (host_text_type == 0) {
     item += "Free)";
   } else {

@@ -9,13 +9,13 @@
 #include "ui/win32_resources.h"
 #include "ui/win32_screen.h"
 #include "ui/win32_text.h"
+#include "util/texts.h"
 
 namespace halvane {
 
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-const char kMessageCaption[] = "\x8a\x6d\x94\x46" /* 確認 */;
 
 // A dialog without controls; they are made from the layout table.
 struct alignas(4) EmptyDialogTemplate {

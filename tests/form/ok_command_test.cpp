@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "dimension_run.h"
-#include "form/form_texts.h"
 #include "host_file.h"
 #include "tests/dimension/output_lines.h"
+#include "util/texts.h"
 
 namespace halvane {
 namespace {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "form/form_controls.h"
-#include "form/form_texts.h"
 #include "ui/dialog_layout.h"
 #include "ui/win32_font.h"
 #include "ui/win32_text.h"
+#include "util/texts.h"
 
 namespace halvane {
 namespace {

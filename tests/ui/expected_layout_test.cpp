@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/dialog_layout.h"
+#include "ui/layout_listing.h"
 #include "util/text_encoding.h"
 
 namespace halvane {
@@ -18,24 +19,6 @@ namespace {
 std::string Rect(const PixelRect& r) {
   return std::to_string(r.Left) + " " + std::to_string(r.Top) + " " +
          std::to_string(r.Width) + " " + std::to_string(r.Height);
-}
-
-// The text a control shows before the files are read, in UTF-8.
-std::string ShownText(const ControlRow& row) {
-  switch (row.Kind) {
-    case ControlKind::List:
-      return row.Initial >= 0 ? SjisToUtf8(row.Items[row.Initial]) : "";
-    case ControlKind::Memo: {
-      std::string text;
-      for (const char* line : row.Items) {
-        if (line != row.Items.front()) text += "|";
-        text += SjisToUtf8(line);
-      }
-      return text;
-    }
-    default:
-      return SjisToUtf8(row.Text);
-  }
 }
 
 struct Expected {
