@@ -77,10 +77,7 @@ struct ControlRow {
   std::array<LabelPlace, 3> Labels{};
   int LabelCount = 0;
 
-  std::span<const LabelPlace> LabelsBeside() const {
-    return std::span(Labels).first(static_cast<std::size_t>(LabelCount));
-  }
-  // For the table: the row with one more label, checked before `later`.
+  // For the table: the row with one more label beside it.
   constexpr ControlRow Label(const char* name, const char* text, int left,
                              int top, int font_height = kFontHeight) const {
     ControlRow row = *this;
@@ -88,6 +85,7 @@ struct ControlRow {
         name, text, left, top, font_height};
     return row;
   }
+  // For the table: the row, checked before `later`.
   constexpr ControlRow CheckBefore(ControlId later) const {
     ControlRow row = *this;
     row.CheckedBefore = later;
