@@ -1,6 +1,6 @@
 // Asks the font the dialog chooses, through GetGlyphIndicesW, for every
-// character the dialog shows. Run in a Wine prefix where the form's face
-// resolves and in one where it does not.
+// character the dialog and its messages show. Run in a Wine prefix where the
+// form's face resolves and in one where it does not.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "form/command_switch.h"
 #include "form/form_controls.h"
 #include "form/form_texts.h"
+#include "form/run_sequence_internal.h"
 #include "ui/dialog_layout.h"
 #include "ui/win32_font.h"
 #include "ui/win32_text.h"
@@ -69,7 +71,10 @@ std::vector<std::string> DialogTexts() {
        // Other inputs give other text-type items.
        "\x8c\xbb\x8d\xdd\x82\xcc\x95\xb6\x8e\x9a\x8e\xed(Free)"
        /* 現在の文字種(Free) */,
-       "No10: W2.5 H-1E-5 D0123456789"});
+       "No10: W2.5 H-1E-5 D0123456789",
+       // The messages, drawn with the same font.
+       kZeroLengthMessage, MissingPointsMessage(ExchangeData{}),
+       UnknownSwitchMessage(std::vector<std::string>{"/sideways"})});
   return texts;
 }
 
