@@ -176,6 +176,9 @@ to_clipboard() {
 }
 
 screenshot() { xwd -root -silent | "$CONVERT" xwd:- "$1"; }
+# window_shot ID PNG: one window's own picture. A window Wine opens over a
+# visible one of the program can be missing from the root's picture.
+window_shot() { xwd -id "$1" -silent | "$CONVERT" xwd:- "$2"; }
 
 # pixel PNG X Y: "r,g,b" of a screen pixel.
 pixel() {

@@ -283,14 +283,15 @@ test_refused_marker_scale() {
 }
 
 test_zero_length_message() {
-  local dir ref
+  local dir ref box
   dir=$(prepared "zero length" "$PROBE" "$FIX/zero_length.JWC_TEMP.TXT")
   ref=$(reference zero "$FIX/zero_length.JWC_TEMP.TXT" "$FIX/t517.dat")
   start_dialog "$dir" || return
   keys Return
-  check "a message box appears" wait_window '^確認$' 10 >/dev/null
+  box=$(wait_window '^確認$' 10) || { check "a message box appears" false; return; }
   sleep 0.5
   screenshot "$OUT/zero-length-message.png"
+  window_shot "$box" "$OUT/zero-length-message-window.png"
   check "its text" equals "$(grep '^message ' "$dir/probe.log" | cut -d' ' -f2-)" \
     "寸法が「0」になりますので作図出来ません"
   keys Return
@@ -619,6 +620,7 @@ test_unknown_switch() {
   check "a message box, not the dialog (${WIN_W}x$WIN_H)" test "$WIN_H" -lt 300
   check "no application window" no_window '^t482_Halvane$'
   screenshot "$OUT/unknown-switch.png"
+  window_shot "$box" "$OUT/unknown-switch-window.png"
   keys Return
   check "the program ends" wait_exit
   check "exit code 2" equals "$EXIT_CODE" 2
@@ -639,11 +641,23 @@ test_missing_points() {
   window_frame "$box"
   check "a message box, not the dialog (${WIN_W}x$WIN_H)" test "$WIN_H" -lt 300
   screenshot "$OUT/missing-points.png"
-  keys Return
+  window_shot "$box" "$OUT/missing-points-window.png"
+  keys Escape
   check "the program ends" wait_exit
   check "JWC_TEMP.TXT untouched" same_file "$dir/JWC_TEMP.TXT" "$input"
   check "t517.dat untouched" same_file "$dir/t517.dat" "$FIX/t517.dat"
   check "no temporary file left" no_temporary_file "$dir"
+}
+
+# The message window's closers, face and place, through its message queue.
+test_message_window() {
+  local log=$OUT/message-window.log
+  "$WINE_RUN" "$(winpath "$UI_TESTS")" --gtest_filter='Closers/MessageWindow.*' \
+    >"$log" 2>&1
+  local status=$?
+  check "Enter, Esc, OK and the close box close it" equals "$status" 0
+  check "it ran on the display" equals "$(grep -c 'SKIPPED' "$log")" 0
+  ((status == 0)) || grep -B1 -A4 'Failure' "$log" | head -30
 }
 
 # The dialog opened by /vertical, for a look at its help text:

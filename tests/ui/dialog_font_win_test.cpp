@@ -1,6 +1,6 @@
 // Asks the font the dialog chooses, through GetGlyphIndicesW, for every
-// character the dialog shows. Run in a Wine prefix where the form's face
-// resolves and in one where it does not.
+// character the dialog and its messages show. Run in a Wine prefix where the
+// form's face resolves and in one where it does not.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "form/command_switch.h"
 #include "form/form_controls.h"
+#include "form/run_sequence_internal.h"
 #include "ui/dialog_layout.h"
 #include "ui/win32_font.h"
 #include "ui/win32_text.h"
@@ -70,7 +72,10 @@ std::vector<std::string> DialogTexts() {
        // Other inputs give other text-type items.
        "\x8c\xbb\x8d\xdd\x82\xcc\x95\xb6\x8e\x9a\x8e\xed(Free)"
        /* 現在の文字種(Free) */,
-       "No10: W2.5 H-1E-5 D0123456789"});
+       "No10: W2.5 H-1E-5 D0123456789",
+       // The messages, drawn with the same font.
+       kZeroLengthMessage, MissingPointsMessage(ExchangeData{}),
+       UnknownSwitchMessage(std::vector<std::string>{"/sideways"})});
   return texts;
 }
 
@@ -108,7 +113,8 @@ TEST_P(DialogFont, HasAGlyphForEveryCharacterTheDialogShows) {
   const std::vector<std::string> texts = DialogTexts();
   EXPECT_GT(texts.size(), 80u);
   for (const std::string& text : texts) {
-    const std::wstring wide = SjisToWide(text);
+    std::wstring wide = SjisToWide(text);
+    std::erase_if(wide, [](wchar_t c) { return c == L'\r' || c == L'\n'; });
     EXPECT_EQ(Utf8(MissingGlyphs(dc, wide)), "")
         << "missing in \"" << Utf8(wide) << "\"";
   }
