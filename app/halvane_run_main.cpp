@@ -16,6 +16,7 @@
 #include "form/form_model.h"
 #include "form/headless_toolkit.h"
 #include "form/program_files.h"
+#include "form/run_sequence_internal.h"
 #include "util/text_encoding.h"
 
 #ifdef _WIN32
@@ -27,11 +28,12 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: halvane-run [--cancel] [--vertical | --aligned] DIR\n"
+    "       halvane-run --help | --version\n"
     "  Runs the dimension command once on DIR/JWC_TEMP.TXT and DIR/t517.dat\n"
     "  and presses OK (or Cancel with --cancel). The dimension is horizontal,\n"
     "  or vertical or aligned with the switch. Exit status: 0 dimension\n"
     "  drawn, 1 OK refused or Cancel, 2 usage error, 3 internal error,\n"
-    "  4 JWC_TEMP.TXT not written back.\n";
+    "  4 JWC_TEMP.TXT unreadable or not written back.\n";
 
 enum ExitStatus {
   kDrawn = 0,
@@ -78,7 +80,11 @@ std::string Refusal(const std::vector<std::string>& events) {
   return seen;
 }
 
+// What the command line asks for besides a run.
+enum class Query { None, Help, Version };
+
 struct Request {
+  Query Asked = Query::None;
   bool Cancel = false;
   std::optional<DimensionDirection> Direction;
   std::filesystem::path Folder;
@@ -92,7 +98,13 @@ std::optional<Request> ParseArguments(
     const auto direction = arg.native().starts_with(kSwitchLead)
                                ? DirectionOfSwitch(arg.string().substr(2))
                                : std::nullopt;
-    if (arg == "--cancel") {
+    if (arg == "--help" || arg == "-h") {
+      request.Asked = Query::Help;
+      return request;
+    } else if (arg == "--version") {
+      request.Asked = Query::Version;
+      return request;
+    } else if (arg == "--cancel") {
       request.Cancel = true;
     } else if (direction && !request.Direction) {
       request.Direction = direction;
@@ -124,6 +136,12 @@ std::optional<Request> ParseArguments(
 
 int PressButtons(TForm1& form, const HeadlessToolkit& toolkit, bool cancel) {
   form.FormShow();
+  if (form.ExchangeReadFailure) {
+    std::fprintf(
+        stderr, "halvane-run: %s\n",
+        SjisToUtf8(UnreadableFileMessage(*form.ExchangeReadFailure)).c_str());
+    return kNotWrittenBack;
+  }
   if (toolkit.Closed) {  // ended before the dialog opened
     std::printf("%s\n", Refusal(toolkit.Events).c_str());
     return kNotDrawn;
@@ -183,6 +201,13 @@ int main(int argc, char** argv) {
     if (!request) {
       std::fprintf(stderr, "halvane-run: %s\n%s", error.c_str(), kUsage);
       return kUsageError;
+    }
+    if (request->Asked != Query::None) {
+      std::fputs(request->Asked == Query::Help
+                     ? kUsage
+                     : "halvane-run " HALVANE_VERSION_TEXT "\n",
+                 stdout);
+      return std::fflush(stdout) == 0 ? kDrawn : kFailed;
     }
     const int status = Run(*request);
     std::fflush(stdout);

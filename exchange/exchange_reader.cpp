@@ -5,12 +5,10 @@
 #include <cstring>
 #include <memory>
 #include <new>
-#include <optional>
 
 #include "exchange/reader/line_rows.h"
 #include "exchange/reader/line_splitter.h"
 #include "exchange/reader/plain_line.h"
-#include "util/file_access.h"
 #include "util/text_file.h"
 
 namespace halvane {
@@ -79,17 +77,25 @@ bool ExchangeReader::ReadLines(std::FILE* file, std::size_t chunk_bytes) {
   return true;
 }
 
-bool ExchangeReader::ReadFile(const NativePath& path) {
-  const std::optional<std::uint64_t> size = RegularFileSize(path);
-  if (!size) return false;
-  FileHandle file(OpenFile(path, "rb"));
+bool ExchangeReader::ReadFile(const NativePath& path, ReadFailure& why) {
+  std::uint64_t size = 0;
+  FileHandle file(OpenForReading(path, size, why));
   if (!file) return false;
+  bool read = false;
   try {
-    if (!ReadLines(file.get(), ChunkBytesFor(*size))) return false;
+    read = ReadLines(file.get(), ChunkBytesFor(size));
   } catch (const std::bad_alloc&) {
+    why = ReadFailure::NoMemory;
     return false;
   }
-  return std::fclose(file.release()) == 0;
+  if (read && std::fclose(file.release()) == 0) return true;
+  why = ReadFailure::ReadError;
+  return false;
+}
+
+bool ExchangeReader::ReadFile(const NativePath& path) {
+  ReadFailure why;
+  return ReadFile(path, why);
 }
 
 void ExchangeReader::ParseLine(std::string_view line) {
@@ -98,9 +104,15 @@ void ExchangeReader::ParseLine(std::string_view line) {
   StoreLine(state_, splitter_.Finish());
 }
 
-bool ReadExchangeFile(const NativePath& path, ExchangeData& data) {
+bool ReadExchangeFile(const NativePath& path, ExchangeData& data,
+                      ReadFailure& why) {
   data.Reset();
-  return ExchangeReader(data).ReadFile(path);
+  return ExchangeReader(data).ReadFile(path, why);
+}
+
+bool ReadExchangeFile(const NativePath& path, ExchangeData& data) {
+  ReadFailure why;
+  return ReadExchangeFile(path, data, why);
 }
 
 }  // namespace halvane

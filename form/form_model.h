@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -13,6 +14,7 @@
 #include "dimension/dimension_options.h"
 #include "form/exchange_run.h"
 #include "form/preview_scene.h"
+#include "util/file_reading.h"
 #include "util/native_path.h"
 
 namespace halvane {
@@ -135,6 +137,9 @@ class TForm1 {
   // expects; the headless runner reports them.
   std::error_code SettingsError;
   std::error_code ExchangeFileError;
+  // Set by FormShow when JWC_TEMP.TXT is there but cannot be read; the run
+  // then ends before the dialog opens and writes nothing.
+  std::optional<ReadFailure> ExchangeReadFailure;
 
   ExchangeRun& Run() { return *exchange_; }
   const ExchangeRun& Run() const { return *exchange_; }

@@ -5,7 +5,7 @@
 
 namespace halvane {
 
-// Shift-JIS, one of the texts of form/form_texts.h.
+// Shift-JIS, one of the texts of util/texts.txt.
 const char* RefusalMessage(PlanRefusal refusal);
 
 }  // namespace halvane

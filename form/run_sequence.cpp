@@ -47,16 +47,53 @@ std::string MissingPointsMessage(const ExchangeData& data) {
   return kMissingPointsBefore + missing + kMissingPointsAfter;
 }
 
+std::string UnreadableFileMessage(ReadFailure why) {
+  const char* reason = kReasonReadError;
+  switch (why) {
+    case ReadFailure::Folder:
+      reason = kReasonFolder;
+      break;
+    case ReadFailure::NotAFile:
+      reason = kReasonNotAFile;
+      break;
+    case ReadFailure::NoPermission:
+      reason = kReasonNoPermission;
+      break;
+    case ReadFailure::InUse:
+      reason = kReasonInUse;
+      break;
+    case ReadFailure::NoMemory:
+      reason = kReasonNoMemory;
+      break;
+    case ReadFailure::Missing:
+    case ReadFailure::ReadError:
+      break;
+  }
+  return std::string(kExchangeFileName) + kUnreadableFileAfterName + reason +
+         kUnreadableFileEnd;
+}
+
 void TForm1::FormShow() {
   if (run_open_) return;
   run_open_ = true;
   keep_host_file_ = false;
+  ExchangeReadFailure.reset();
   ExchangeRun& run = Run();
   run.Output.Reset();
   // remove_filename keeps the trailing delimiter.
   ProgramFolder = RemoveFileName(Toolkit().ExecutablePath());
+  ReadFailure why = ReadFailure::Missing;
   const bool host_file_read = ReadExchangeFile(
-      InProgramFolder(ProgramFolder, kExchangeFileName), run.Input);
+      InProgramFolder(ProgramFolder, kExchangeFileName), run.Input, why);
+  // Taken for an empty file, it would be replaced and the saved points lost.
+  // A missing file opens the dialog as ever.
+  if (!host_file_read && why != ReadFailure::Missing) {
+    keep_host_file_ = true;
+    ExchangeReadFailure = why;
+    Toolkit().ShowMessage(UnreadableFileMessage(why));
+    Toolkit().Close();
+    return;
+  }
   // Another command's batch file, or one edited by hand: points that are not
   // there would be taken as the origin.
   if (const std::string message = MissingPointsMessage(run.Input);

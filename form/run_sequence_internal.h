@@ -6,6 +6,7 @@
 
 #include "exchange/exchange_data.h"
 #include "form/form_model.h"
+#include "util/file_reading.h"
 
 namespace halvane {
 
@@ -16,6 +17,8 @@ std::string TextTypeItem(int k, const TJwwTextType& type);
 // The message for a host file without some of the points 1 to 4; empty when
 // all four are there.
 std::string MissingPointsMessage(const ExchangeData& data);
+// "JWC_TEMP.TXT を読み込めません（<reason>）".
+std::string UnreadableFileMessage(ReadFailure why);
 // Clears `list` and gives it the eleven items, nothing selected.
 void FillTextTypeList(ListControl& list, const ExchangeData& data);
 

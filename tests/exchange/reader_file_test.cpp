@@ -3,8 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "reader_test_support.h"
 
@@ -211,6 +216,72 @@ TEST_F(ReaderFileTest, FileWithoutReadPermissionIsFalse) {
   EXPECT_EQ(data_.DrawingAngle, 0);
   fs::permissions(path, fs::perms::owner_all);
 }
+
+// How each kind of file that is not read tells itself apart; none of them
+// blocks, and nothing is read from any.
+struct FailureCase {
+  const char* name;
+  std::function<fs::path(const fs::path& dir)> make;
+  ReadFailure why;
+};
+
+class ReadFailureTest : public ReaderFileTest,
+                        public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ReadFailureTest, SaysWhy) {
+  const fs::path path = GetParam().make(dir_);
+  if (GetParam().why == ReadFailure::NoPermission) {
+    if (std::FILE* probe = std::fopen(path.string().c_str(), "rb")) {
+      std::fclose(probe);
+      GTEST_SKIP() << "permissions do not stop reading here";
+    }
+  }
+  ReadFailure why = ReadFailure::ReadError;
+  EXPECT_FALSE(ReadExchangeFile(path, data_, why));
+  EXPECT_EQ(why, GetParam().why);
+  EXPECT_EQ(data_.DrawingAngle, 0);
+}
+
+const FailureCase kFailureCases[] = {
+    {"Missing", [](const fs::path& d) { return d / "JWC_TEMP.TXT"; },
+     ReadFailure::Missing},
+    {"MissingFolder", [](const fs::path& d) { return d / "none" / "JWC"; },
+     ReadFailure::Missing},
+    {"Folder",
+     [](const fs::path& d) {
+       fs::create_directory(d / "JWC_TEMP.TXT");
+       return d / "JWC_TEMP.TXT";
+     },
+     ReadFailure::Folder},
+    {"NoPermission",
+     [](const fs::path& d) {
+       std::ofstream(d / "JWC_TEMP.TXT") << "hk 5\r\n";
+       fs::permissions(d / "JWC_TEMP.TXT", fs::perms::owner_write);
+       return d / "JWC_TEMP.TXT";
+     },
+     ReadFailure::NoPermission},
+#ifndef _WIN32
+    {"Fifo",
+     [](const fs::path& d) {
+       mkfifo((d / "JWC_TEMP.TXT").c_str(), 0600);
+       return d / "JWC_TEMP.TXT";
+     },
+     ReadFailure::NotAFile},
+    {"Device", [](const fs::path&) { return fs::path("/dev/zero"); },
+     ReadFailure::NotAFile},
+#endif
+#ifdef __linux__
+    // A regular file whose reading fails at its first byte.
+    {"ReadError", [](const fs::path&) { return fs::path("/proc/self/mem"); },
+     ReadFailure::ReadError},
+#endif
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ReadFailureTest,
+                         ::testing::ValuesIn(kFailureCases),
+                         [](const auto& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace halvane

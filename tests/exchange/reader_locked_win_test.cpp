@@ -20,6 +20,9 @@ TEST_F(ReaderTest, FileLockedByAnotherProgramIsFalse) {
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(ReadFromFile(path));
   EXPECT_EQ(data_.DrawingAngle, 0);
+  ReadFailure why = ReadFailure::Missing;
+  EXPECT_FALSE(ReadExchangeFile(path, data_, why));
+  EXPECT_EQ(why, ReadFailure::InUse);
   CloseHandle(lock);
   EXPECT_TRUE(ReadFromFile(path));
   EXPECT_EQ(data_.DrawingAngle, 5);

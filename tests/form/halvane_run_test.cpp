@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include "dimension_run.h"
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #endif
 
@@ -222,6 +224,71 @@ TEST_F(HalvaneRunTest, UnwritableExchangeFileExitsFourAndKeepsIt) {
   }
   Unlock(exchange);
   EXPECT_EQ(std::distance(fs::directory_iterator(work_), {}), 2);
+}
+
+// A host file that is there but cannot be read: named on stderr, exit 4,
+// and neither file touched.
+struct UnreadableCase {
+  const char* name;
+  void (*make)(const fs::path& file);
+  const char* reason;
+};
+
+TEST_F(HalvaneRunTest, UnreadableHostFileExitsFourAndTouchesNothing) {
+  const UnreadableCase cases[] = {
+      {"folder", [](const fs::path& f) { fs::create_directory(f); },
+       "フォルダーです"},
+      {"no permission",
+       [](const fs::path& f) {
+         test::WriteBytes(f, "hq\r\n");
+         fs::permissions(f, fs::perms::owner_write);
+       },
+       "読み取りが許可されていません"},
+#ifndef _WIN32
+      {"fifo", [](const fs::path& f) { mkfifo(f.c_str(), 0600); },
+       "通常のファイルではありません"},
+#endif
+  };
+  const fs::path golden =
+      fs::path(HALVANE_TEST_DATA) / "golden" / "value_beyond_start";
+  for (const UnreadableCase& c : cases) {
+    fs::remove_all(work_);
+    fs::create_directories(work_);
+    fs::copy_file(golden / "t517.dat", work_ / "t517.dat");
+    c.make(work_ / "JWC_TEMP.TXT");
+    // A probe of the FIFO would wait for a writer.
+    if (!fs::is_fifo(work_ / "JWC_TEMP.TXT"))
+      if (std::FILE* probe =
+              std::fopen((work_ / "JWC_TEMP.TXT").string().c_str(), "rb")) {
+        std::fclose(probe);  // permissions do not stop reading here
+        continue;
+      }
+    const Outcome o = Run(Quoted(work_));
+    EXPECT_EQ(o.status, 4) << c.name;
+    EXPECT_EQ(o.out, "") << c.name;
+    EXPECT_EQ(o.err,
+              std::string("halvane-run: JWC_TEMP.TXT を読み込めません（") +
+                  c.reason + "）\n")
+        << c.name;
+    EXPECT_EQ(test::ReadBytes(work_ / "t517.dat"),
+              test::ReadBytes(golden / "t517.dat"))
+        << c.name;
+    EXPECT_EQ(std::distance(fs::directory_iterator(work_), {}), 2) << c.name;
+  }
+}
+
+TEST_F(HalvaneRunTest, HelpAndVersionPrintOnStdout) {
+  for (const char* args : {"--help", "-h", "--cancel --help", "--version"}) {
+    const Outcome o = Run(args);
+    EXPECT_EQ(o.status, 0) << args;
+    EXPECT_EQ(o.err, "") << args;
+    const bool version = std::string_view(args) == "--version";
+    EXPECT_EQ(o.out.rfind(version ? "halvane-run " HALVANE_VERSION_TEXT "\n"
+                                  : "usage: halvane-run [--cancel]",
+                          0),
+              0u)
+        << o.out;
+  }
 }
 
 TEST_F(HalvaneRunTest, UsageErrorsExitTwo) {

@@ -108,6 +108,24 @@ TEST_F(RunSequenceTest, ClosingFailsQuietlyWhenTheFolderIsGone) {
   EXPECT_EQ(form_.ExchangeFileError, std::errc::no_such_file_or_directory);
 }
 
+TEST_F(RunSequenceTest, UnreadableHostFileIsNamedAndNothingIsWritten) {
+  std::filesystem::create_directory(ExchangeFile());
+  const std::string settings = FormatSettings(TForm1(), ExchangeData());
+  WriteBytes(Settings(), settings);
+  form_.FormShow();
+  form_.FormClose();
+
+  EXPECT_EQ(form_.ExchangeReadFailure, ReadFailure::Folder);
+  EXPECT_EQ(
+      toolkit_.Events,
+      (std::vector<std::string>{
+          "message " + UnreadableFileMessage(ReadFailure::Folder), "close"}));
+  EXPECT_TRUE(std::filesystem::is_directory(ExchangeFile()));
+  EXPECT_EQ(ReadBytes(Settings()), settings);
+  EXPECT_EQ(folder_.Entries().size(), 2u);
+  EXPECT_FALSE(form_.ExchangeFileError);
+}
+
 TEST_F(RunSequenceTest, SettingsAreRestoredAfterTheListIsBuilt) {
   std::string bytes = "-5000\r\n99999\r\n2\r\n3\r\n10\r\n5\r\n0\r\n";
   bytes += "7\r\n\x96\xf1 \r\n mm\r\n";
