@@ -41,7 +41,8 @@ class Stopwatch final : public RunObserver {
     for (int i = 0; i < kChanges; ++i) {
       SendMessageW(marker, CB_SETCURSEL, static_cast<WPARAM>(i % 2 ? 7 : 6), 0);
       double begin = Now();
-      SendMessageW(dialog, WM_COMMAND, change, reinterpret_cast<LPARAM>(marker));
+      SendMessageW(dialog, WM_COMMAND, change,
+                   reinterpret_cast<LPARAM>(marker));
       redraws.push_back(Now() - begin);
       begin = Now();
       RedrawWindow(status, nullptr, nullptr,

@@ -2,21 +2,22 @@
 
 #include <cmath>
 #include <numbers>
+#include <span>
 
 #include "dimension/glyph_shapes.h"
 #include "form/form_controls.h"
 #include "form/ok_outcome.h"
 #include "form/preview_fit.h"
-#include "util/texts.h"
 #include "form/refusal_message.h"
+#include "util/texts.h"
 
 namespace halvane {
 
 namespace {
 
-constexpr double kMargin = 16;        // pixels around the drawing
-constexpr double kPickRadius = 3;     // of a picked point's mark
-constexpr double kPickLabel = 11;     // character height of its number
+constexpr double kMargin = 16;     // pixels around the drawing
+constexpr double kPickRadius = 3;  // of a picked point's mark
+constexpr double kPickLabel = 11;  // character height of its number
 
 // Collects the drawing in drawing units, then fits it to the pane.
 class SceneBuilder {
@@ -54,7 +55,8 @@ class SceneBuilder {
       out.Spacing = fit.Length(text.Spacing);
       scene.Texts.push_back(std::move(out));
     }
-    for (const auto& [at, number] : picks_) AddPickMark(scene, fit.Apply(at), number);
+    for (const auto& [at, number] : picks_)
+      AddPickMark(scene, fit.Apply(at), number);
     return scene;
   }
 
@@ -92,7 +94,8 @@ class SceneBuilder {
 // One entity of the drawing, as the host draws it.
 class EntityPainter {
  public:
-  EntityPainter(SceneBuilder& scene, double scale) : scene_(scene), scale_(scale) {}
+  EntityPainter(SceneBuilder& scene, double scale)
+      : scene_(scene), scale_(scale) {}
 
   void operator()(const DrawnSegment& segment) const {
     scene_.Segment(segment.Line.From, segment.Line.To);
@@ -136,11 +139,13 @@ PreviewScene Notice(std::string text) {
 std::string OptionLabel(ControlId id) {
   const ControlRow& row = RowOf(id);
   if (row.Kind == ControlKind::Radio || row.LabelCount == 0) return row.Text;
-  for (const LabelPlace& label : row.LabelsBeside())
+  const auto beside =
+      std::span(row.Labels).first(static_cast<std::size_t>(row.LabelCount));
+  for (const LabelPlace& label : beside)
     if (label.Left < row.Place.Left && label.Top >= row.Place.Top &&
         label.Top < row.Place.Top + row.Place.Height)
       return label.Text;
-  return row.LabelsBeside().front().Text;
+  return beside.front().Text;
 }
 
 // What the user must set before OK can draw, by the option's label.
@@ -159,7 +164,9 @@ bool AllPicked(const ExchangeData& data) {
 
 // Started without the host: a dimension of 60 paper mm in its direction.
 DimensionPoints SamplePoints(DimensionDirection direction, double scale) {
-  const auto at = [&](double x, double y) { return Point{x * scale, y * scale}; };
+  const auto at = [&](double x, double y) {
+    return Point{x * scale, y * scale};
+  };
   switch (direction) {
     case DimensionDirection::Vertical:
       return {at(0, 0), at(10, 60), at(-15, 0), at(-15, 30)};

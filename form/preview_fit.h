@@ -15,9 +15,11 @@ struct DrawingBox {
 
 // Pane pixels from drawing units.
 struct FitTransform {
-  double Scale = 1;  // pixels per drawing unit
+  double Scale = 1;                 // pixels per drawing unit
   double OriginX = 0, OriginY = 0;  // where the drawing's (0, 0) falls
-  Point Apply(Point p) const { return {OriginX + p.x * Scale, OriginY - p.y * Scale}; }
+  Point Apply(Point p) const {
+    return {OriginX + p.x * Scale, OriginY - p.y * Scale};
+  }
   double Length(double length) const { return length * Scale; }
 };
 

@@ -136,8 +136,9 @@ bool Win32Dialog::OnInit() {
   SetWindowPos(window_, nullptr, kFormLeft, kFormTop, frame.right - frame.left,
                frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
   bool made = false;
-  Guarded(
-      [&] { made = CreateDialogControls(window_, form_, gdi_, preview_, controls_); });
+  Guarded([&] {
+    made = CreateDialogControls(window_, form_, gdi_, preview_, controls_);
+  });
   return made;
 }
 

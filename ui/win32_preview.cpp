@@ -68,20 +68,19 @@ void PaintText(HDC dc, const PreviewText& text, const std::wstring& face) {
     const std::wstring one = SjisToWide(bytes.substr(i, size));
     i += size;
     if (one.empty()) continue;
-    const double advance =
-        full ? text.CharWidth + text.Spacing : (text.CharWidth + text.Spacing) / 2;
+    const double advance = full ? text.CharWidth + text.Spacing
+                                : (text.CharWidth + text.Spacing) / 2;
     wide += one.front();
     advances.push_back(ToPixel(advance));
   }
   if (wide.empty()) return;
-  const int tenths = static_cast<int>(std::lround(std::fmod(text.Angle, 360) * 10));
-  HFONT font = CreateFontW(-ToPixel(text.CharHeight),
-                           std::max(1, ToPixel(text.CharWidth / 2)), tenths,
-                           tenths, FW_NORMAL, FALSE, FALSE, FALSE,
-                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS | CLIP_LH_ANGLES,
-                           DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
-                           face.c_str());
+  const int tenths =
+      static_cast<int>(std::lround(std::fmod(text.Angle, 360) * 10));
+  HFONT font = CreateFontW(
+      -ToPixel(text.CharHeight), std::max(1, ToPixel(text.CharWidth / 2)),
+      tenths, tenths, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS | CLIP_LH_ANGLES, DEFAULT_QUALITY,
+      FIXED_PITCH | FF_MODERN, face.c_str());
   if (!font) return;
   HGDIOBJ old = SelectObject(dc, font);
   SetTextColor(dc, InkColour(text.Ink));
@@ -103,7 +102,8 @@ void PaintNotice(HDC dc, RECT area, const std::string& notice, HFONT font) {
             DT_CALCRECT | DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
   const LONG height = measured.bottom - measured.top;
   area.top += std::max(LONG{0}, (area.bottom - area.top - height) / 2);
-  DrawTextW(dc, wide.c_str(), -1, &area, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+  DrawTextW(dc, wide.c_str(), -1, &area,
+            DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, old);
 }
 
@@ -117,7 +117,8 @@ void PaintScene(HDC dc, RECT area, const PreviewPaneState& state) {
     PaintNotice(dc, area, scene->Notice, state.NoticeFont);
   } else {
     for (const PreviewPath& path : scene->Paths) PaintPath(dc, path);
-    for (const PreviewText& text : scene->Texts) PaintText(dc, text, state.Face);
+    for (const PreviewText& text : scene->Texts)
+      PaintText(dc, text, state.Face);
   }
   HBRUSH frame = CreateSolidBrush(kFrame);
   FrameRect(dc, &area, frame);
@@ -146,7 +147,8 @@ void OnPaint(HWND pane, const PreviewPaneState& state) {
 
 LRESULT CALLBACK PaneProc(HWND pane, UINT message, WPARAM wparam,
                           LPARAM lparam) {
-  auto* state = reinterpret_cast<PreviewPaneState*>(GetWindowLongPtrW(pane, GWLP_USERDATA));
+  auto* state = reinterpret_cast<PreviewPaneState*>(
+      GetWindowLongPtrW(pane, GWLP_USERDATA));
   switch (message) {
     case WM_NCCREATE: {
       const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
@@ -197,7 +199,8 @@ HWND MakePreviewPane(HWND dialog, const PixelRect& place, int id,
 }
 
 void RepaintPreviewPane(HWND pane) {
-  if (pane) RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  if (pane)
+    RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 }  // namespace halvane

@@ -158,9 +158,8 @@ TEST(DrawingFileTest, EveryGoldenCase) {
     }
     ++drawn;
     const fs::path file = folder.Path() / "drawn.txt";
-    EXPECT_EQ(WriteAndCompare(
-                  HostLines(source / "JWC_TEMP.TXT"),
-                  input, std::get<DimensionDrawing>(result), file),
+    EXPECT_EQ(WriteAndCompare(HostLines(source / "JWC_TEMP.TXT"), input,
+                              std::get<DimensionDrawing>(result), file),
               "")
         << name;
     EXPECT_EQ(test::ReadBytes(file), expected) << name;

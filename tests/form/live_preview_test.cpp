@@ -1,3 +1,5 @@
+#include "form/live_preview.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,9 +7,9 @@
 
 #include "form/form_controls.h"
 #include "form/headless_toolkit.h"
-#include "form/live_preview.h"
 #include "form/preview_fit.h"
 #include "tests/form/host_file.h"
+#include "util/texts.h"
 
 namespace halvane {
 namespace {
@@ -74,6 +76,40 @@ TEST(ApplyLive, OneRepaintPerChangeNoneWhileFilling) {
   form.CancelClick();
   form.ApplyLive();  // closed
   EXPECT_EQ(toolkit.PreviewRepaints, 3);
+}
+
+// What OK would refuse is named in the pane, by the option's label.
+TEST(ComputePreview, NamesWhatOkWouldRefuse) {
+  test::TempFolder folder;
+  test::PrepareFolder(folder, {});
+  const auto sjis = [](const char* sjis) { return std::string(sjis); };
+  const std::string zero_display = RowOf(ControlId::ZeroDisplay).Text;
+  struct Case {
+    void (*Change)(TForm1&);
+    std::string Notice;
+  };
+  const Case cases[] = {
+      {[](TForm1&) {},
+       kPreviewOptionBefore + sjis(kLabelTextType) + kPreviewChooseAfter},
+      {[](TForm1& f) { f.MarkerScale.Text = ""; },
+       kPreviewOptionBefore + sjis(kLabelMarkerScale) + kPreviewCorrectAfter},
+      {[](TForm1& f) { f.ArrowLength.Text = "1001"; },
+       kPreviewOptionBefore + sjis(kLabelLength) + kPreviewCorrectAfter},
+      {[](TForm1& f) { f.ZeroDisplay.ItemIndex = -1; },
+       kPreviewOptionBefore + zero_display + kPreviewChooseAfter},
+      {[](TForm1& f) { f.Run().Input.PickedPoints[2].X = 0; },
+       kZeroLengthMessage},
+      {[](TForm1&) {}, ""},
+  };
+  // The forms are left open: a close would write the host's file over.
+  for (const Case& c : cases) {
+    TForm1 fresh;
+    HeadlessToolkit other(fresh, folder.Path() / "halvane-run");
+    fresh.FormShow();
+    if (&c != &cases[0]) fresh.TextType.ItemIndex = 1;
+    c.Change(fresh);
+    EXPECT_EQ(ComputePreview(fresh, 300, 300).Notice, c.Notice) << (&c - cases);
+  }
 }
 
 }  // namespace
