@@ -46,7 +46,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   TForm1 form;  // captions, items and limits as the form resource has them
   DialogGdi gdi;
   DialogControls controls;
-  if (!CreateDialogControls(window, form, gdi, controls)) return 1;
+  const PreviewPaneState preview{&form.Preview, gdi.Face, gdi.Font};
+  if (!CreateDialogControls(window, form, gdi, preview, controls)) return 1;
   ShowWindow(window, show);
   SetFocus(controls.Window(ControlId::Ok));
   MSG message;
