@@ -63,11 +63,15 @@ bool WriteLines(const BlockTable<OutputLine>& lines, ChunkedWriter& out) {
 
 }  // namespace
 
+// A control byte could end or break the host's line (a NUL cuts it short),
+// so none is ever written, whatever brought it in.
 void PutLine(ExchangeOutput& out, std::string_view text) {
   OutputLine& line = out.Lines.Append();
-  const std::size_t length =
-      text.size() < kMaxLineBytes ? text.size() : kMaxLineBytes;
-  if (length > 0) std::memcpy(line.Bytes, text.data(), length);
+  std::size_t length = 0;
+  for (const char c : text) {
+    if (length == kMaxLineBytes) break;
+    if (static_cast<unsigned char>(c) >= 0x20) line.Bytes[length++] = c;
+  }
   line.Length = static_cast<uint8_t>(length);
 }
 

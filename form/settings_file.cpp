@@ -48,7 +48,10 @@ std::string_view SingleLineText(std::string_view text) {
 }
 
 std::string EditTextFromFile(std::string_view line, int max_length) {
-  const std::string_view text = SingleLineText(line);
+  std::string printable;
+  for (const char c : SingleLineText(line))
+    if (static_cast<unsigned char>(c) >= 0x20) printable += c;
+  const std::string_view text = printable;
   std::size_t keep = std::min<std::size_t>(text.size(), INT_MAX);
   if (max_length > 0) keep = std::min(keep, std::size_t(max_length));
   // Cut even when short enough: a lead byte whose partner is missing (or

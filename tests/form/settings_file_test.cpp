@@ -532,6 +532,8 @@ TEST(EditTextFromFileTest, CutsOnCharacterBoundaries) {
   // Half-width katakana are single bytes.
   EXPECT_EQ(EditTextFromFile("\xb1\xb2\xb3\xb4", 3), "\xb1\xb2\xb3");
   EXPECT_EQ(EditTextFromFile("abc", 0), "abc");
+  EXPECT_EQ(EditTextFromFile(std::string_view("2\x05\x1b[2J\x7f", 7), 16),
+            "2[2J\x7f");
 }
 
 TEST(EditTextFromFileTest, DropsALeadByteWithoutItsPartner) {
