@@ -66,10 +66,13 @@ Outcome RunRunner(const std::string& args, const fs::path& scratch) {
 #else
   outcome.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
 #endif
+  // Windows writes both streams in text mode, with CR LF.
   for (char c : test::ReadBytes(out)) {
     if (c != '\r') outcome.out += c;
   }
-  outcome.err = test::ReadBytes(err);
+  for (char c : test::ReadBytes(err)) {
+    if (c != '\r') outcome.err += c;
+  }
   return outcome;
 }
 
